@@ -1,0 +1,195 @@
+#include "numeric/format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quarnelo::numeric {
+namespace {
+
+// The value as decimal digits d1 d2 ... with |wert| = 0.d1d2... * 10^e.
+struct Ziffernfolge {
+    std::string ziffern;  // without trailing zeros; empty for zero
+    int e = 0;
+    bool negativ = false;
+};
+
+// |wert| rounded to 18 significant digits, then to `behalten` digits, half up.
+Ziffernfolge Runden(long double wert, int behalten) {
+    Ziffernfolge z;
+    z.negativ = std::signbit(wert);
+    long double a = std::fabs(wert);
+    if (a == 0.0L || std::isnan(a)) return z;
+    if (std::isinf(a)) {  // never produced by the evaluator; written as the largest digits
+        z.ziffern = "INF";
+        return z;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Le", a);  // d.ddddddddddddddddde±x: 18 digits
+    std::string d;
+    d.push_back(buf[0]);
+    const char* p = buf + 2;
+    while (*p >= '0' && *p <= '9') d.push_back(*p++);
+    int exp10 = std::atoi(p + 1);
+    int e = exp10 + 1;
+    if (behalten < 0) {
+        z.ziffern.clear();
+        return z;
+    }
+    if (behalten < static_cast<int>(d.size())) {
+        bool auf = d[behalten] >= '5';
+        d.resize(behalten);
+        if (auf) {
+            int i = behalten - 1;
+            while (i >= 0 && d[i] == '9') d[i--] = '0';
+            if (i >= 0) {
+                ++d[i];
+            } else {
+                d.insert(d.begin(), '1');
+                d.pop_back();
+                if (d.empty()) d = "1";
+                ++e;
+            }
+        }
+    }
+    while (!d.empty() && d.back() == '0') d.pop_back();
+    z.ziffern = d;
+    z.e = d.empty() ? 0 : e;
+    return z;
+}
+
+std::string Exponent(int wert, int mindest) {
+    std::string s = std::to_string(std::abs(wert));
+    if (static_cast<int>(s.size()) < mindest) s.insert(0, mindest - s.size(), '0');
+    return s;
+}
+
+std::string Allgemein(const Ziffernfolge& z, int p, int d, char sep) {
+    if (z.ziffern.empty()) return "0";
+    std::string out = z.negativ ? "-" : "";
+    const std::string& g = z.ziffern;
+    int e = z.e;
+    if (e > p || e < -3) {
+        out.push_back(g[0]);
+        if (g.size() > 1) {
+            out.push_back(sep);
+            out.append(g, 1);
+        }
+        out.push_back('E');
+        if (e - 1 < 0) out.push_back('-');
+        out += Exponent(e - 1, d >= 0 && d <= 4 ? d : 0);
+        return out;
+    }
+    if (e <= 0) {
+        out += "0";
+        out.push_back(sep);
+        out.append(-e, '0');
+        out += g;
+        return out;
+    }
+    if (static_cast<int>(g.size()) <= e) {
+        out += g;
+        out.append(e - g.size(), '0');
+    } else {
+        out.append(g, 0, e);
+        out.push_back(sep);
+        out.append(g, e);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Zahltext(long double wert, Format format, int p, int d, char sep) {
+    if (p < 2) p = 2;
+    if (p > 18) p = 18;
+    if (format == Format::Fixed) {
+        int dd = d < 0 ? 0 : (d > 18 ? 18 : d);
+        // The digits up to the dd-th decimal place, no more than p; the exponent
+        // decides how many that is, so round once for it first.
+        Ziffernfolge grob = Runden(wert, 18);
+        int behalten = grob.ziffern.empty() ? 0 : std::min(p, grob.e + dd);
+        Ziffernfolge z = Runden(wert, behalten);
+        if (!z.ziffern.empty() && z.e > p) return Allgemein(Runden(wert, p), p, d, sep);
+        std::string out = z.ziffern.empty() || !z.negativ ? "" : "-";
+        const std::string& g = z.ziffern;
+        if (g.empty() || z.e <= 0) {
+            out += "0";
+        } else if (static_cast<int>(g.size()) <= z.e) {
+            out += g;
+            out.append(z.e - g.size(), '0');
+        } else {
+            out.append(g, 0, z.e);
+        }
+        if (dd > 0) {
+            out.push_back(sep);
+            for (int k = 1; k <= dd; ++k) {
+                int idx = z.e + k - 1;  // digit index of the k-th decimal place
+                out.push_back(!g.empty() && idx >= 0 && idx < static_cast<int>(g.size()) ? g[idx] : '0');
+            }
+        }
+        return out;
+    }
+    Ziffernfolge z = Runden(wert, p);
+    if (format == Format::General) return Allgemein(z, p, d, sep);
+    // Scientific.
+    std::string out = z.ziffern.empty() || !z.negativ ? "" : "-";
+    std::string g = z.ziffern.empty() ? "0" : z.ziffern;
+    g.resize(p, '0');
+    out.push_back(g[0]);
+    out.push_back(sep);
+    out.append(g, 1);
+    int e = z.ziffern.empty() ? 0 : z.e - 1;
+    out.push_back('E');
+    out.push_back(e < 0 ? '-' : '+');
+    out += Exponent(e, d >= 0 && d <= 4 ? d : 0);
+    return out;
+}
+
+std::string BruchErkennen(long double wert, char sep) {
+    std::string s = Zahltext(wert, Format::General, 15, 0, sep);
+    std::size_t pos = s.find(sep);
+    if (pos == std::string::npos || s.size() <= 10) return "";
+    // A text in scientific form has no integer part before its separator: its
+    // mantissa may repeat, but the value is no fraction of the listed kind.
+    if (s.find('E') != std::string::npos) return "";
+    std::string ganz = s.substr(0, pos);
+    std::string rest = s.substr(pos);
+    bool negativ = !ganz.empty() && ganz[0] == '-';
+    long double n = std::fabs(std::strtold(ganz.c_str(), nullptr));
+    struct Muster {
+        const char* ziffern;
+        int nenner;
+        int addend;
+    };
+    static const Muster kMuster[] = {
+        {"3333333333333", 3, 1},  {"6666666666666", 3, 2},  {"1111111111111", 9, 1},
+        {"2222222222222", 9, 2},  {"4444444444444", 9, 4},  {"5555555555555", 9, 5},
+        {"7777777777777", 9, 7},  {"8888888888888", 9, 8},  {"1666666666666", 6, 1},
+        {"8333333333333", 6, 5},  {"0833333333333", 12, 1}, {"4166666666666", 12, 5},
+        {"5833333333333", 12, 7}, {"9166666666666", 12, 11},
+    };
+    for (const Muster& m : kMuster) {
+        std::string suche(1, sep);
+        suche += m.ziffern;
+        if (rest.find(suche) == std::string::npos) continue;
+        long double zaehler = m.nenner * n + m.addend;
+        if (negativ) zaehler = -zaehler;
+        return Zahltext(zaehler, Format::General, 15, 0, sep) + "/" + std::to_string(m.nenner);
+    }
+    return "";
+}
+
+std::string ZahlFormatieren(long double wert, const Zahlformat& f) {
+    std::string s;
+    if (f.general) s = Zahltext(wert, Format::General, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    else if (f.fixed) s = Zahltext(wert, Format::Fixed, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    else if (f.exponent) s = Zahltext(wert, Format::Scientific, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    if (f.bruch) {
+        std::string b = BruchErkennen(wert, f.dezimaltrenner);
+        if (!b.empty()) s = b;
+    }
+    return s;
+}
+
+}  // namespace quarnelo::numeric
