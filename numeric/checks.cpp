@@ -28,6 +28,23 @@ std::string SchnellErsetzen(std::string_view text, std::string_view such, std::s
     return out;
 }
 
+namespace {
+// True when `such` occurs in `text`, letters compared without regard to case.
+bool EnthaeltOhneFall(std::string_view text, std::string_view such) {
+    if (such.size() > text.size()) return false;
+    const unsigned char erstes = AnsiGross(static_cast<unsigned char>(such[0]));
+    for (std::size_t i = 0; i + such.size() <= text.size(); ++i) {
+        if (AnsiGross(static_cast<unsigned char>(text[i])) != erstes) continue;
+        std::size_t k = 1;
+        while (k < such.size() && AnsiGross(static_cast<unsigned char>(text[i + k])) ==
+                                      AnsiGross(static_cast<unsigned char>(such[k])))
+            ++k;
+        if (k == such.size()) return true;
+    }
+    return false;
+}
+}  // namespace
+
 int ZeichenZaehlen(std::string_view text, char zeichen) {
     int n = 0;
     for (char c : text) n += c == zeichen;
@@ -81,6 +98,7 @@ bool IstGanzzahl(std::string_view text, int* wert) {
 bool TermGueltig(std::string_view text) {
     if (text.empty()) return false;
     if (ZeichenZaehlen(text, '(') != ZeichenZaehlen(text, ')')) return false;
+    // Constants, parentheses, exponent markers and function names, in this order.
     static const char* const kRegeln[][2] = {
         {")-", ")+"}, {"SQINCH", "Z"}, {"CUINCH", "Z"}, {"INCH", "Z"}, {"PI", "Z"}, {"(", "1"}, {")", "Z"},
         {"E-", "0"}, {"E", "0"},
@@ -88,13 +106,23 @@ bool TermGueltig(std::string_view text) {
         {"ARCCOS", "1"}, {"SQRT", "1"}, {"SIN\xB0", "1"}, {"COS\xB0", "1"}, {"TAN\xB0", "1"}, {"SIN", "1"},
         {"COS", "1"}, {"TAN", "1"}, {"ABS", "1"}, {"FAK", "1"}, {"INT", "1"}, {"LN", "1"}, {"LG", "1"},
         {"LB", "1"},
-        {"0", "1"}, {"2", "1"}, {"3", "1"}, {"4", "1"}, {"5", "1"}, {"6", "1"}, {"7", "1"}, {"8", "1"},
-        {"9", "1"},
-        {"/", "0"}, {"*", "0"}, {"+", "0"}, {"-", "10"}, {"^", "0"}, {",", "0"}, {".", "0"},
     };
     std::string code(text);
-    for (const auto& r : kRegeln) code = SchnellErsetzen(code, r[0], r[1]);
-    code = "0" + code + "0";
+    for (const auto& r : kRegeln)
+        if (EnthaeltOhneFall(code, r[0])) code = SchnellErsetzen(code, r[0], r[1]);
+    // Digits, infix operators and separators. Each of these rules maps one
+    // character to a text that no later rule touches, so one pass does them all.
+    std::string zeichen;
+    zeichen.reserve(code.size() + 8);
+    zeichen.push_back('0');
+    for (char c : code) {
+        if (c == '0' || (c >= '2' && c <= '9')) zeichen.push_back('1');
+        else if (c == '/' || c == '*' || c == '+' || c == '^' || c == ',' || c == '.') zeichen.push_back('0');
+        else if (c == '-') zeichen += "10";
+        else zeichen.push_back(c);
+    }
+    zeichen.push_back('0');
+    code = std::move(zeichen);
     if (code.find("Z1") != std::string::npos) return false;
     for (char& c : code)
         if (c == 'Z') c = '1';

@@ -1,5 +1,6 @@
 #include "numeric/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +15,8 @@ struct Ziffernfolge {
     bool negativ = false;
 };
 
-// |wert| rounded to 18 significant digits, then to `behalten` digits, half up.
-Ziffernfolge Runden(long double wert, int behalten) {
+// |wert| rounded to 18 significant digits (no trailing zeros removed).
+Ziffernfolge Zerlegen(long double wert) {
     Ziffernfolge z;
     z.negativ = std::signbit(wert);
     long double a = std::fabs(wert);
@@ -25,13 +26,27 @@ Ziffernfolge Runden(long double wert, int behalten) {
         return z;
     }
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", a);  // d.ddddddddddddddddde±x: 18 digits
-    std::string d;
+    // d.ddddddddddddddddde±x: 18 significant digits, correctly rounded.
+    auto res = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, 17);
+    *res.ptr = 0;
+    std::string& d = z.ziffern;
     d.push_back(buf[0]);
     const char* p = buf + 2;
     while (*p >= '0' && *p <= '9') d.push_back(*p++);
-    int exp10 = std::atoi(p + 1);
-    int e = exp10 + 1;
+    z.e = std::atoi(p + 1) + 1;
+    return z;
+}
+
+// The 18 digits of `voll` rounded to `behalten` digits, half up, trailing zeros dropped.
+Ziffernfolge Runden(const Ziffernfolge& voll, int behalten) {
+    Ziffernfolge z;
+    z.negativ = voll.negativ;
+    if (voll.ziffern.empty() || voll.ziffern == "INF") {
+        z.ziffern = voll.ziffern;
+        return z;
+    }
+    std::string d = voll.ziffern;
+    int e = voll.e;
     if (behalten < 0) {
         z.ziffern.clear();
         return z;
@@ -100,17 +115,18 @@ std::string Allgemein(const Ziffernfolge& z, int p, int d, char sep) {
 
 }  // namespace
 
-std::string Zahltext(long double wert, Format format, int p, int d, char sep) {
+namespace {
+std::string ZahltextAus(const Ziffernfolge& voll, Format format, int p, int d, char sep) {
     if (p < 2) p = 2;
     if (p > 18) p = 18;
     if (format == Format::Fixed) {
         int dd = d < 0 ? 0 : (d > 18 ? 18 : d);
         // The digits up to the dd-th decimal place, no more than p; the exponent
         // decides how many that is, so round once for it first.
-        Ziffernfolge grob = Runden(wert, 18);
+        const Ziffernfolge& grob = voll;
         int behalten = grob.ziffern.empty() ? 0 : std::min(p, grob.e + dd);
-        Ziffernfolge z = Runden(wert, behalten);
-        if (!z.ziffern.empty() && z.e > p) return Allgemein(Runden(wert, p), p, d, sep);
+        Ziffernfolge z = Runden(voll, behalten);
+        if (!z.ziffern.empty() && z.e > p) return Allgemein(Runden(voll, p), p, d, sep);
         std::string out = z.ziffern.empty() || !z.negativ ? "" : "-";
         const std::string& g = z.ziffern;
         if (g.empty() || z.e <= 0) {
@@ -130,7 +146,7 @@ std::string Zahltext(long double wert, Format format, int p, int d, char sep) {
         }
         return out;
     }
-    Ziffernfolge z = Runden(wert, p);
+    Ziffernfolge z = Runden(voll, p);
     if (format == Format::General) return Allgemein(z, p, d, sep);
     // Scientific.
     std::string out = z.ziffern.empty() || !z.negativ ? "" : "-";
@@ -146,8 +162,8 @@ std::string Zahltext(long double wert, Format format, int p, int d, char sep) {
     return out;
 }
 
-std::string BruchErkennen(long double wert, char sep) {
-    std::string s = Zahltext(wert, Format::General, 15, 0, sep);
+std::string BruchAus(const Ziffernfolge& voll, char sep) {
+    std::string s = ZahltextAus(voll, Format::General, 15, 0, sep);
     std::size_t pos = s.find(sep);
     if (pos == std::string::npos || s.size() <= 10) return "";
     // A text in scientific form has no integer part before its separator: its
@@ -180,13 +196,22 @@ std::string BruchErkennen(long double wert, char sep) {
     return "";
 }
 
+}  // namespace
+
+std::string Zahltext(long double wert, Format format, int p, int d, char sep) {
+    return ZahltextAus(Zerlegen(wert), format, p, d, sep);
+}
+
+std::string BruchErkennen(long double wert, char sep) { return BruchAus(Zerlegen(wert), sep); }
+
 std::string ZahlFormatieren(long double wert, const Zahlformat& f) {
+    const Ziffernfolge voll = Zerlegen(wert);
     std::string s;
-    if (f.general) s = Zahltext(wert, Format::General, f.genauigkeit, f.ziffern, f.dezimaltrenner);
-    else if (f.fixed) s = Zahltext(wert, Format::Fixed, f.genauigkeit, f.ziffern, f.dezimaltrenner);
-    else if (f.exponent) s = Zahltext(wert, Format::Scientific, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    if (f.general) s = ZahltextAus(voll, Format::General, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    else if (f.fixed) s = ZahltextAus(voll, Format::Fixed, f.genauigkeit, f.ziffern, f.dezimaltrenner);
+    else if (f.exponent) s = ZahltextAus(voll, Format::Scientific, f.genauigkeit, f.ziffern, f.dezimaltrenner);
     if (f.bruch) {
-        std::string b = BruchErkennen(wert, f.dezimaltrenner);
+        std::string b = BruchAus(voll, f.dezimaltrenner);
         if (!b.empty()) s = b;
     }
     return s;
