@@ -430,6 +430,7 @@ int Batch(const Argumente& a, std::FILE* out, std::FILE* err) {
         QHash<QString, Aufloesung> aufgeloest;
     };
     QHash<QString, Geladen> kategorien;
+    std::map<std::string, QString, std::less<>> schluessel;  // key text as typed -> category key
     Katalog kat;
     char* zeile = nullptr;
     std::size_t kapazitaet = 0;
@@ -449,7 +450,9 @@ int Batch(const Argumente& a, std::FILE* out, std::FILE* err) {
         ausgabe.clear();
         try {
             if (f.size() != 4) throw Fehler{2, "expected KEY<TAB>VALUE<TAB>FROM<TAB>TO"};
-            const QString key = KategorieAus(std::string(f[0]));
+            auto sk = schluessel.find(f[0]);
+            if (sk == schluessel.end()) sk = schluessel.emplace(std::string(f[0]), KategorieAus(std::string(f[0]))).first;
+            const QString& key = sk->second;
             auto it = kategorien.find(key);
             if (it == kategorien.end()) {
                 kat.KategorieLaden(key, Katalog::Liste, spr);

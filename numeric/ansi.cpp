@@ -108,16 +108,4 @@ std::string AsciiGross(std::string_view text) {
     return out;
 }
 
-unsigned char AnsiGross(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    switch (c) {
-        case 0x9A: return 0x8A;  // š
-        case 0x9C: return 0x8C;  // œ
-        case 0x9E: return 0x8E;  // ž
-        case 0xFF: return 0x9F;  // ÿ
-        default: return c;
-    }
-}
-
 }  // namespace quarnelo::numeric

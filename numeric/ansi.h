@@ -23,8 +23,29 @@ std::string Utf8AusAnsi(std::string_view text);
 /// Upper-cases the ASCII letters a-z only.
 std::string AsciiGross(std::string_view text);
 
+namespace detail {
+constexpr unsigned char Gross(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+    switch (c) {
+        case 0x9A: return 0x8A;  // š
+        case 0x9C: return 0x8C;  // œ
+        case 0x9E: return 0x8E;  // ž
+        case 0xFF: return 0x9F;  // ÿ
+        default: return c;
+    }
+}
+struct GrossTabelle {
+    unsigned char t[256];
+    constexpr GrossTabelle() : t() {
+        for (int i = 0; i < 256; ++i) t[i] = Gross(static_cast<unsigned char>(i));
+    }
+};
+inline constexpr GrossTabelle kGross{};
+}  // namespace detail
+
 /// Upper-case mapping of the code page (letters a-z and the accented lower-case
 /// letters of Windows-1252).
-unsigned char AnsiGross(unsigned char c);
+inline unsigned char AnsiGross(unsigned char c) { return detail::kGross.t[c]; }
 
 }  // namespace quarnelo::numeric

@@ -108,8 +108,13 @@ bool TermGueltig(std::string_view text) {
         {"LB", "1"},
     };
     std::string code(text);
+    // Which upper-cased characters occur at all: a rule whose first character is
+    // absent cannot match (replacements only add "Z", "1", "0" and "+").
+    bool da[256] = {};
+    for (char c : code) da[AnsiGross(static_cast<unsigned char>(c))] = true;
     for (const auto& r : kRegeln)
-        if (EnthaeltOhneFall(code, r[0])) code = SchnellErsetzen(code, r[0], r[1]);
+        if (da[static_cast<unsigned char>(r[0][0])] && EnthaeltOhneFall(code, r[0]))
+            code = SchnellErsetzen(code, r[0], r[1]);
     // Digits, infix operators and separators. Each of these rules maps one
     // character to a text that no later rule touches, so one pass does them all.
     std::string zeichen;
