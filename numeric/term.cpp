@@ -71,7 +71,7 @@ long double Arkuscosinus(long double v) {
 
 long double Berechne(std::string_view term, long double x, char sep);
 
-long double Atom(std::string_view t, long double x, char sep) {
+__attribute__((noinline)) long double Atom(std::string_view t, long double x, char sep) {
     auto rest = [&](std::size_t n) { return Berechne(t.substr(n), x, sep); };
     if (BeginntMit(t, "LN")) return GeschuetzterLog(rest(2));
     if (BeginntMit(t, "LG")) return GeschuetzterLog(rest(2)) / std::log(10.0L);
@@ -113,6 +113,45 @@ long double Atom(std::string_view t, long double x, char sep) {
     return v;
 }
 
+// A term split at its rightmost `op` at depth 0 is L op R with L split again the
+// same way; walking all split points from the left gives the same grouping
+// ((p0 op p1) op p2) ... without recursing once per operator.
+__attribute__((noinline)) long double Kette(std::string_view t, char op, long double x, char sep) {
+    int tiefe = 0;
+    std::size_t start = 0;
+    bool erstes = true;
+    long double ergebnis = 0.0L;
+    auto verbinden = [&](std::string_view teil) {
+        long double r = Berechne(teil, x, sep);
+        if (erstes) {
+            ergebnis = r;
+            erstes = false;
+            return;
+        }
+        switch (op) {
+            case '+': ergebnis = Pruefen(ergebnis + r); break;
+            case '-': ergebnis = Pruefen(ergebnis - r); break;
+            case '*': ergebnis = Pruefen(ergebnis * r); break;
+            case '/': ergebnis = Teilen(ergebnis, r); break;
+            default: ergebnis = Potenz(ergebnis, r); break;
+        }
+    };
+    // The depth of a position counts the parentheses after it, as the scan from
+    // the right does; this also holds for unbalanced text.
+    for (char c : t) tiefe += c == '(' ? 1 : (c == ')' ? -1 : 0);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        char c = t[i];
+        if (c == '(') --tiefe;
+        else if (c == ')') ++tiefe;
+        else if (c == op && tiefe == 0 && !(op == '-' && IstVorzeichen(t, i))) {
+            verbinden(t.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    verbinden(t.substr(start));
+    return ergebnis;
+}
+
 bool VorMultiplikation(char c) { return c == ')' || (c >= '0' && c <= '9'); }
 bool NachMultiplikation(char c) { return c == '(' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -142,17 +181,8 @@ long double Berechne(std::string_view term, long double x, char sep) {
     }
 
     for (char op : {'+', '-', '*', '/', '^'}) {
-        std::size_t p = SplitStelle(t, op);
-        if (p == std::string_view::npos) continue;
-        long double l = Berechne(t.substr(0, p), x, sep);
-        long double r = Berechne(t.substr(p + 1), x, sep);
-        switch (op) {
-            case '+': return Pruefen(l + r);
-            case '-': return Pruefen(l - r);
-            case '*': return Pruefen(l * r);
-            case '/': return Teilen(l, r);
-            default: return Potenz(l, r);
-        }
+        if (SplitStelle(t, op) == std::string_view::npos) continue;
+        return Kette(t, op, x, sep);
     }
     return Atom(t, x, sep);
 }
