@@ -7,26 +7,23 @@
 namespace quarnelo::catalog {
 
 QString GrossProZeichen(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    const QChar* p = text.constData();
     const qsizetype n = text.size();
+    QString out(n, Qt::Uninitialized);
+    const QChar* p = text.constData();
+    QChar* o = out.data();
     for (qsizetype i = 0; i < n; ++i) {
         char16_t c = p[i].unicode();
         if (c < 0x80) {
-            out.append(QChar(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c));
+            o[i] = QChar(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
         } else if (QChar::isHighSurrogate(c) && i + 1 < n && p[i + 1].isLowSurrogate()) {
             char32_t u = QChar::toUpper(QChar::surrogateToUcs4(c, p[i + 1].unicode()));
-            if (QChar::requiresSurrogates(u)) {
-                out.append(QChar(QChar::highSurrogate(u)));
-                out.append(QChar(QChar::lowSurrogate(u)));
-            } else {
-                out.append(QChar(char16_t(u)));
-            }
+            // A character beyond the BMP keeps two code units either way.
+            o[i] = QChar(QChar::requiresSurrogates(u) ? QChar::highSurrogate(u) : c);
+            o[i + 1] = QChar(QChar::requiresSurrogates(u) ? QChar::lowSurrogate(u) : p[i + 1].unicode());
             ++i;
         } else {
             char32_t u = QChar::toUpper(char32_t(c));
-            out.append(QChar(char16_t(u <= 0xFFFF ? u : c)));
+            o[i] = QChar(char16_t(u <= 0xFFFF ? u : c));
         }
     }
     return out;

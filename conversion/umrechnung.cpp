@@ -10,11 +10,26 @@
 namespace quarnelo::conversion {
 namespace {
 
-// The working text of a factor: 8-bit, ASCII upper case, "," and "." as the separator.
-std::string Arbeitstext(const QString& faktor, char sep) {
+std::string ArbeitstextLang(const QString& faktor, char sep) {
     std::string t = numeric::AsciiGross(Ansi(faktor));
     for (char& c : t)
         if (c == ',' || c == '.') c = sep;
+    return t;
+}
+
+// The working text of a factor: 8-bit, ASCII upper case, "," and "." as the separator.
+std::string Arbeitstext(const QString& faktor, char sep) {
+    std::string t;
+    t.resize(static_cast<std::size_t>(faktor.size()));
+    const QChar* p = faktor.constData();
+    for (qsizetype i = 0; i < faktor.size(); ++i) {
+        char16_t c = p[i].unicode();
+        if (c >= 0x80) return ArbeitstextLang(faktor, sep);  // the rare text beyond ASCII
+        char a = static_cast<char>(c);
+        if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 32);
+        else if (a == ',' || a == '.') a = sep;
+        t[static_cast<std::size_t>(i)] = a;
+    }
     return t;
 }
 
