@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace quarnelo::numeric {
@@ -15,6 +16,81 @@ struct Ziffernfolge {
     bool negativ = false;
 };
 
+using u128 = unsigned __int128;
+
+constexpr u128 Zehnerpotenz(int n) {
+    u128 p = 1;
+    for (int i = 0; i < n; ++i) p *= 10;
+    return p;
+}
+constexpr u128 kE17 = Zehnerpotenz(17);
+constexpr u128 kE18 = Zehnerpotenz(18);
+
+int Bits(u128 v) {
+    int n = 0;
+    while (v) {
+        v >>= 1;
+        ++n;
+    }
+    return n;
+}
+
+// round(m * 2^ex * 10^p) to nearest, ties to even, in exact 128-bit arithmetic;
+// false when the numbers do not fit.
+bool Skaliert(std::uint64_t m, int ex, int p, u128& n) {
+    u128 zaehler = m;
+    u128 nenner = 1;
+    if (p >= 0) {
+        if (p > 19) return false;
+        zaehler *= Zehnerpotenz(p);
+    } else {
+        if (-p > 38) return false;
+        nenner = Zehnerpotenz(-p);
+    }
+    if (ex >= 0) {
+        if (Bits(zaehler) + ex > 127) return false;
+        zaehler <<= ex;
+    } else {
+        if (Bits(nenner) - ex > 127) return false;
+        nenner <<= -ex;
+    }
+    n = zaehler / nenner;
+    u128 rest = zaehler % nenner;
+    u128 doppelt = rest * 2;  // rest < nenner < 2^127
+    if (doppelt > nenner || (doppelt == nenner && (n & 1))) ++n;
+    return true;
+}
+
+// The 18 digits of a positive finite value without printf, where exact 128-bit
+// arithmetic suffices (most values the program shows).
+bool SchnellZerlegen(long double a, std::string& ziffern, int& e) {
+    int k;
+    long double fr = std::frexp(a, &k);  // a = fr * 2^k, fr in [0.5, 1)
+    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fr, 64));
+    int ex = k - 64;
+    int e10 = static_cast<int>(std::floor(std::log10(a)));
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        u128 n;
+        if (!Skaliert(m, ex, 17 - e10, n)) return false;
+        if (n >= kE18) {
+            ++e10;
+            continue;
+        }
+        if (n < kE17) {
+            --e10;
+            continue;
+        }
+        ziffern.assign(18, '0');
+        for (int i = 17; i >= 0; --i) {
+            ziffern[static_cast<std::size_t>(i)] = static_cast<char>('0' + static_cast<int>(n % 10));
+            n /= 10;
+        }
+        e = e10 + 1;
+        return true;
+    }
+    return false;
+}
+
 // |wert| rounded to 18 significant digits (no trailing zeros removed).
 Ziffernfolge Zerlegen(long double wert) {
     Ziffernfolge z;
@@ -25,6 +101,7 @@ Ziffernfolge Zerlegen(long double wert) {
         z.ziffern = "INF";
         return z;
     }
+    if (SchnellZerlegen(a, z.ziffern, z.e)) return z;
     char buf[64];
     // d.ddddddddddddddddde±x: 18 significant digits, correctly rounded.
     auto res = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, 17);

@@ -237,14 +237,24 @@ bool ZahlLesen(std::string_view text, char sep, long double& wert) {
     while (i < n && text[i] == ' ') ++i;
     std::string sauber;
     sauber.reserve(n + 2);
-    if (i < n && (text[i] == '+' || text[i] == '-')) sauber.push_back(text[i++]);
-    int ziffern = 0;
+    bool negativ = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negativ = text[i] == '-';
+        sauber.push_back(text[i++]);
+    }
+    int ziffern = 0, signifikant = 0, nachkomma = 0;
     bool trenner = false;
+    unsigned long long mantisse = 0;
+    bool genau = true;  // the mantissa holds every significant digit
     for (; i < n; ++i) {
         char c = text[i];
         if (c >= '0' && c <= '9') {
             sauber.push_back(c);
             ++ziffern;
+            if (trenner) ++nachkomma;
+            if (mantisse == 0 && c == '0') continue;
+            if (++signifikant > 19) genau = false;
+            else mantisse = mantisse * 10 + static_cast<unsigned>(c - '0');
         } else if (c == sep && !trenner) {
             sauber.push_back('.');
             trenner = true;
@@ -253,18 +263,33 @@ bool ZahlLesen(std::string_view text, char sep, long double& wert) {
         }
     }
     if (ziffern == 0) return false;
+    long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        std::string exponent;
-        if (i < n && (text[i] == '+' || text[i] == '-')) exponent.push_back(text[i++]);
+        std::string e;
+        if (i < n && (text[i] == '+' || text[i] == '-')) e.push_back(text[i++]);
         std::size_t start = i;
-        while (i < n && text[i] >= '0' && text[i] <= '9') exponent.push_back(text[i++]);
-        if (i > start) sauber += "e" + exponent;
+        while (i < n && text[i] >= '0' && text[i] <= '9') e.push_back(text[i++]);
+        if (i > start) {
+            sauber += "e" + e;
+            if (i - start > 9) genau = false;
+            else exponent = std::stoll(e);
+        }
     }
     while (i < n && text[i] == ' ') ++i;
     if (i != n) return false;
+    // Exact mantissa and an exact power of ten: one correctly rounded operation.
+    const long long zehn = exponent - nachkomma;
+    if (genau && mantisse < (1ull << 63) && zehn >= -27 && zehn <= 27) {
+        static const long double kPotenz[28] = {
+            1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+            1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+        long double v = static_cast<long double>(mantisse);
+        v = zehn >= 0 ? v * kPotenz[zehn] : v / kPotenz[-zehn];
+        wert = negativ ? -v : v;
+        return true;
+    }
     char* ende = nullptr;
-    errno = 0;
     long double v = strtold_l(sauber.c_str(), &ende, CLocale());
     if (std::isinf(v) || std::isnan(v)) return false;
     wert = v;
