@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "numeric/term.h"
@@ -161,6 +162,22 @@ TEST(ZahlLesen, AcceptsTheNumberSyntaxOnly) {
         long double v = -7;
         EXPECT_EQ(ZahlLesen(f.text, ',', v), f.ok) << f.text;
         if (f.ok) EXPECT_EQ(v, f.wert) << f.text;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The exact short path and the general conversion must give the same nearest value.
+TEST(ZahlLesen, MatchesTheCorrectlyRoundedConversion) {
+    const char* faelle[] = {"0.1",        "1609.344",          "0.3048",     "9223372036854775807", "123456789012345678.9",
+                            "1.5e27",     "1.5e28",            "7e-27",      "7e-28",               "0.000016387064",
+                            "2.76e12",    "149597870691e6",    "1e-9",       "3.141592653589793238", "-0.0254"};
+    for (const char* f : faelle) {
+        long double v;
+        ASSERT_TRUE(ZahlLesen(f, '.', v)) << f;
+        EXPECT_EQ(v, std::strtold(f, nullptr)) << f;
     }
 }
 
