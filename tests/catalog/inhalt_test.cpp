@@ -39,9 +39,10 @@ struct Melder : quarnelo::conversion::Melder {
 const QString kSprachen[] = {QStringLiteral("de"), QStringLiteral("en")};
 
 // Builders that still lack units whose sizes could not be sourced (area: five of
-// "Indien Manipur", the three of "Markatal Färöer" and the one of "Zork"). Their
-// group lists are printed, not asserted, until those units are added.
-const std::set<std::string> kUnvollstaendig = {"area"};
+// "Indien Manipur", the three of "Markatal Färöer" and the one of "Zork"; volume:
+// two of "Tibet"). Their group lists are printed, not asserted, until those units
+// are added.
+const std::set<std::string> kUnvollstaendig = {"area", "volume"};
 
 TEST(Katalog, EveryCategoryHasItsGroupsInOrderWithTheirCounts) {
     for (const ExpCategory& c : kExpected) {
