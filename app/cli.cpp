@@ -10,12 +10,15 @@
 #include "catalog/katalog.h"
 #include "catalog/registry.h"
 #include "conversion/umrechnung.h"
+#include "export/hpexport.h"
 #include "numeric/ansi.h"
 #include "numeric/checks.h"
 #include "numeric/format.h"
 #include "numeric/prefix.h"
 #include "numeric/term.h"
 #include "settings/optionen.h"
+#include "textfiles/benutzereinheiten.h"
+#include "textfiles/textdatei.h"
 
 namespace quarnelo::app {
 namespace {
@@ -35,6 +38,11 @@ constexpr const char* kHilfe =
     "  units KEY          list the display texts of the units of a category\n"
     "  convert VALUE FROM TO...   convert a value from one unit into others\n"
     "  dump               the whole catalog as tab-separated text\n"
+    "  export-html        write the unit list page into the working directory\n"
+    "\n"
+    "User units and categories are read from the folder Units in the program folder:\n"
+    "--program-dir DIR (taken by every command), else the environment variable\n"
+    "QUARNELO_PROGRAM_DIR, else the folder of the executable.\n"
     "\n"
     "Run 'quarnelo COMMAND --help' for the options of a command.\n";
 
@@ -51,7 +59,8 @@ constexpr const char* kHilfeEval =
 constexpr const char* kHilfeCategories =
     "Usage: quarnelo categories [--lang de|en]\n"
     "\n"
-    "Lists the built-in categories: index, key and display name, tab-separated.\n";
+    "Lists the categories: index, key and display name, tab-separated; the user\n"
+    "categories of the program folder follow the built-in ones.\n";
 
 constexpr const char* kHilfeUnits =
     "Usage: quarnelo units KEY [--lang de|en] [--filter TEXT]\n"
@@ -90,7 +99,14 @@ constexpr const char* kHilfeDump =
     "category, language, index, group, name, abbreviation, factor, base_value.\n"
     "base_value is one unit in the base unit (empty for two-way formulas).\n"
     "Tabs, line breaks and backslashes inside fields are written as \\t, \\r, \\n, \\\\.\n"
-    "Default language: both.\n";
+    "Default language: both. User categories follow the built-in ones.\n";
+
+constexpr const char* kHilfeExport =
+    "Usage: quarnelo export-html [--lang de|en] [--filter TEXT]\n"
+    "\n"
+    "Writes the list of the units of all built-in categories, user units included,\n"
+    "as quarnelo-units.php (English) or quarnelo-einheiten.php (German) into the\n"
+    "working directory and prints the number of units listed.\n";
 
 struct Argumente {
     std::vector<std::string> pos;
@@ -98,8 +114,9 @@ struct Argumente {
     std::set<std::string> flag;
 };
 
-const std::set<std::string> kMitWert = {"--x",      "--separator", "--lang",   "--filter",          "--category",
-                                        "--prefix", "--format",    "--digits", "--exponent-digits", "--fractions"};
+const std::set<std::string> kMitWert = {
+    "--x",      "--separator",       "--lang",      "--filter",     "--category", "--prefix", "--format",
+    "--digits", "--exponent-digits", "--fractions", "--program-dir"};
 const std::set<std::string> kSchalter = {"--auto-prefix", "--batch", "--help"};
 
 struct Fehler {
@@ -228,17 +245,40 @@ int Eval(const Argumente& a, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// ---------------------------------------------------------------- program folder
+
+// The program folder whose Units folder holds the user units.
+QString Programmordner(const Argumente& a) {
+    auto it = a.opt.find("--program-dir");
+    return textfiles::ProgrammOrdner(it == a.opt.end() ? QString() : Q(it->second));
+}
+
+// A catalog whose loads end with the user units of the program folder.
+Katalog NeuerKatalog(const Argumente& a) {
+    Katalog kat;
+    kat.setBenutzerQuelle(textfiles::BenutzerQuelle(Programmordner(a)));
+    return kat;
+}
+
+// The keys of the user categories: their names with A-Z lowered.
+QStringList BenutzerSchluessel(const Argumente& a) {
+    QStringList keys;
+    for (const QString& n : textfiles::BenutzerKategorien(Programmordner(a)))
+        keys << textfiles::KategorieKlein(n);
+    return keys;
+}
+
 // ---------------------------------------------------------------- categories, units
 
-QString KategorieAus(const std::string& text) {
+// A built-in key or display name, or the name or key of a user category.
+QString KategorieAus(const std::string& text, const Argumente& a) {
     QString t = Q(text);
     if (catalog::IstEingebaut(t)) return t;
     QString key = catalog::KategorieSchluessel(t);
     if (!key.isEmpty()) return key;
-    QString lower = t;
-    for (QChar& c : lower)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + 32);
+    QString lower = textfiles::KategorieKlein(t);
     if (catalog::IstEingebaut(lower)) return lower;
+    if (BenutzerSchluessel(a).contains(lower)) return lower;
     throw Fehler{2, "unknown category '" + text + "' (see quarnelo categories)"};
 }
 
@@ -248,14 +288,17 @@ int Categories(const Argumente& a, std::FILE* out) {
     const catalog::Kategorie* k = catalog::Kategorien();
     for (int i = 0; i < catalog::kKategorienAnzahl; ++i)
         std::fprintf(out, "%d\t%s\t%s\n", i, k[i].key, de ? k[i].nameDe : k[i].nameEn);
+    int i = catalog::kKategorienAnzahl;
+    for (const QString& name : textfiles::BenutzerKategorien(Programmordner(a)))
+        std::fprintf(out, "%d\t%s\t%s\n", i++, S(textfiles::KategorieKlein(name)).c_str(), S(name).c_str());
     return 0;
 }
 
 int Units(const Argumente& a, std::FILE* out) {
     if (a.pos.size() != 1) throw Fehler{2, "units takes one KEY (see quarnelo units --help)"};
-    Katalog kat;
+    Katalog kat = NeuerKatalog(a);
     if (auto it = a.opt.find("--filter"); it != a.opt.end()) kat.FilterSetzen(Q(it->second));
-    kat.KategorieLaden(KategorieAus(a.pos[0]), Katalog::Liste, Sprache(a));
+    kat.KategorieLaden(KategorieAus(a.pos[0], a), Katalog::Liste, Sprache(a));
     for (const TUnitEntry& e : kat.Einheitenliste) std::fprintf(out, "%s\n", S(e.Anzeige).c_str());
     return 0;
 }
@@ -359,12 +402,13 @@ int Convert(const Argumente& a, std::FILE* out, std::FILE* err) {
 
     QStringList kategorien;
     if (auto it = a.opt.find("--category"); it != a.opt.end()) {
-        kategorien << KategorieAus(it->second);
+        kategorien << KategorieAus(it->second, a);
     } else {
         for (int i = 0; i < catalog::kKategorienAnzahl; ++i)
             kategorien << QString::fromLatin1(catalog::Kategorien()[i].key);
+        kategorien << BenutzerSchluessel(a);
     }
-    Katalog kat;
+    Katalog kat = NeuerKatalog(a);
     std::vector<int> index;
     std::string ersteMehrdeutig;
     QStringList ersteKandidaten;
@@ -431,7 +475,7 @@ int Batch(const Argumente& a, std::FILE* out, std::FILE* err) {
     };
     QHash<QString, Geladen> kategorien;
     std::map<std::string, QString, std::less<>> schluessel;  // key text as typed -> category key
-    Katalog kat;
+    Katalog kat = NeuerKatalog(a);
     char* zeile = nullptr;
     std::size_t kapazitaet = 0;
     ssize_t laenge;
@@ -451,7 +495,8 @@ int Batch(const Argumente& a, std::FILE* out, std::FILE* err) {
         try {
             if (f.size() != 4) throw Fehler{2, "expected KEY<TAB>VALUE<TAB>FROM<TAB>TO"};
             auto sk = schluessel.find(f[0]);
-            if (sk == schluessel.end()) sk = schluessel.emplace(std::string(f[0]), KategorieAus(std::string(f[0]))).first;
+            if (sk == schluessel.end())
+                sk = schluessel.emplace(std::string(f[0]), KategorieAus(std::string(f[0]), a)).first;
             const QString& key = sk->second;
             auto it = kategorien.find(key);
             if (it == kategorien.end()) {
@@ -513,9 +558,12 @@ int Dump(const Argumente& a, std::FILE* out) {
     else if (lang == "de" || lang == "en") sprachen = {Q(lang)};
     else throw Fehler{2, "--lang takes de, en or both"};
     std::fprintf(out, "category\tlanguage\tindex\tgroup\tname\tabbreviation\tfactor\tbase_value\n");
-    Katalog kat;
-    for (int k = 0; k < catalog::kKategorienAnzahl; ++k) {
-        const QString key = QString::fromLatin1(catalog::Kategorien()[k].key);
+    Katalog kat = NeuerKatalog(a);
+    QStringList keys;
+    for (int k = 0; k < catalog::kKategorienAnzahl; ++k)
+        keys << QString::fromLatin1(catalog::Kategorien()[k].key);
+    keys << BenutzerSchluessel(a);
+    for (const QString& key : keys) {
         for (const QString& spr : sprachen) {
             kat.KategorieLaden(key, Katalog::Liste, spr);
             for (int i = 0; i < kat.Einheitenliste.size(); ++i) {
@@ -537,11 +585,21 @@ int Dump(const Argumente& a, std::FILE* out) {
     return 0;
 }
 
+// ---------------------------------------------------------------- export-html
+
+int ExportHtml(const Argumente& a, std::FILE* out) {
+    if (!a.pos.empty()) throw Fehler{2, "export-html takes no arguments"};
+    Katalog kat = NeuerKatalog(a);
+    if (auto it = a.opt.find("--filter"); it != a.opt.end()) kat.FilterSetzen(Q(it->second));
+    std::fprintf(out, "%d\n", exporting::HPExport(kat, Sprache(a)));
+    return 0;
+}
+
 }  // namespace
 
 bool IstBefehl(const std::string& w) {
-    return w == "eval" || w == "categories" || w == "units" || w == "convert" || w == "dump" || w == "--help" ||
-           w == "-h" || w == "help";
+    return w == "eval" || w == "categories" || w == "units" || w == "convert" || w == "dump" ||
+           w == "export-html" || w == "--help" || w == "-h" || w == "help";
 }
 
 int Befehl(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -556,7 +614,8 @@ int Befehl(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                                                                   {"categories", kHilfeCategories},
                                                                   {"units", kHilfeUnits},
                                                                   {"convert", kHilfeConvert},
-                                                                  {"dump", kHilfeDump}};
+                                                                  {"dump", kHilfeDump},
+                                                                  {"export-html", kHilfeExport}};
         if (a.flag.count("--help")) {
             std::fputs(hilfen.at(cmd), out);
             return 0;
@@ -566,10 +625,14 @@ int Befehl(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         if (cmd == "units") return Units(a, out);
         if (cmd == "convert") return Convert(a, out, err);
         if (cmd == "dump") return Dump(a, out);
+        if (cmd == "export-html") return ExportHtml(a, out);
         throw Fehler{2, "unknown command " + cmd};
     } catch (const Fehler& f) {
         std::fprintf(err, "quarnelo %s: %s\n", cmd.c_str(), f.text.c_str());
         return f.code;
+    } catch (const textfiles::DateiFehler& f) {
+        std::fprintf(err, "quarnelo %s: %s\n", cmd.c_str(), f.what());
+        return 1;
     }
 }
 

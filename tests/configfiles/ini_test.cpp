@@ -1,16 +1,19 @@
+#include "settings/ini.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "settings/ini.h"
 #include "textfiles/textdatei.h"
 
 using quarnelo::settings::IniDatei;
 
 namespace {
 
-IniDatei Ansi(const char* text) { return IniDatei::AusBytes(QByteArray(text)); }
+IniDatei Ansi(const char* text) {
+    return IniDatei::AusBytes(QByteArray(text));
+}
 
 TEST(IniDatei, ReadsTheValueForms) {
     const IniDatei ini = Ansi(
@@ -33,12 +36,13 @@ TEST(IniDatei, ReadsTheValueForms) {
         const char* key;
         const char* wert;
     };
-    for (const T& t : {T{"t1", "Wert mit Blanks"}, T{"t2", " x "}, T{"t3", "y"}, T{"t4", ""}, T{"t5", "\"halb"},
-                       T{"t6", "\"a'"}, T{"t7", ""}})
+    for (const T& t : {T{"t1", "Wert mit Blanks"}, T{"t2", " x "}, T{"t3", "y"}, T{"t4", ""},
+                       T{"t5", "\"halb"}, T{"t6", "\"a'"}, T{"t7", ""}})
         EXPECT_EQ(ini.LeseText(QStringLiteral("S"), QLatin1String(t.key), QStringLiteral("?")),
                   QLatin1String(t.wert))
             << t.key;
-    EXPECT_EQ(ini.LeseText(QStringLiteral("S"), QStringLiteral("fehlt"), QStringLiteral("?")), QStringLiteral("?"));
+    EXPECT_EQ(ini.LeseText(QStringLiteral("S"), QStringLiteral("fehlt"), QStringLiteral("?")),
+              QStringLiteral("?"));
     EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("S"), QStringLiteral("i1"), 0), 42);
     EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("S"), QStringLiteral("i2"), 0), 31);
     EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("S"), QStringLiteral("i3"), 0), -7);
@@ -96,8 +100,8 @@ TEST(IniDatei, QuotesTextWithOuterBlanksOrControls) {
     for (const T& t : faelle) {
         ini.SchreibeText(QStringLiteral("S"), QStringLiteral("k"), t.wert);
         EXPECT_EQ(ini.Zeilen().last(), t.zeile);
-        const QString zurueck = IniDatei::AusBytes(ini.ZuBytes()).LeseText(QStringLiteral("S"), QStringLiteral("k"),
-                                                                           QStringLiteral("?"));
+        const QString zurueck = IniDatei::AusBytes(ini.ZuBytes())
+                                    .LeseText(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("?"));
         // A value enclosed in quotes of its own loses them on the way.
         EXPECT_EQ(zurueck, t.wert == QStringLiteral("\"x\"") ? QStringLiteral("x") : t.wert);
     }
@@ -116,7 +120,8 @@ TEST(IniDatei, NewFileIsUtf16LittleEndian) {
                                QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
     // UTF-8 and big-endian files keep their encoding.
     for (const QByteArray& mark : {QByteArray("\xEF\xBB\xBF"), QByteArray("\xFE\xFF")}) {
-        IniDatei i = IniDatei::AusBytes(mark + (mark.size() == 3 ? QByteArray("[S]\r\n") : QByteArray("\0[\0S\0]", 6)));
+        IniDatei i = IniDatei::AusBytes(
+            mark + (mark.size() == 3 ? QByteArray("[S]\r\n") : QByteArray("\0[\0S\0]", 6)));
         i.Schreiben(QStringLiteral("S"), QStringLiteral("k"), QString::fromUtf8("ü"));
         EXPECT_EQ(IniDatei::AusBytes(i.ZuBytes()).Lesen(QStringLiteral("s"), QStringLiteral("K")),
                   QString::fromUtf8("ü"));

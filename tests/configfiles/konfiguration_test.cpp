@@ -1,10 +1,11 @@
+#include "settings/konfiguration.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "settings/ini.h"
-#include "settings/konfiguration.h"
 #include "textfiles/textdatei.h"
 
 using namespace quarnelo::settings;
@@ -13,7 +14,9 @@ namespace {
 
 const Bildschirm kBildschirm{1920, 1080, 16, 39};
 
-QString Fixture(const char* name) { return QStringLiteral(QUARNELO_FIXTURES "/") + QLatin1String(name); }
+QString Fixture(const char* name) {
+    return QStringLiteral(QUARNELO_FIXTURES "/") + QLatin1String(name);
+}
 
 QByteArray Bytes(const QString& pfad) {
     QFile f(pfad);
@@ -49,6 +52,7 @@ TEST(KonfigurationSpeichern, NewFileHoldsTheDefaultLinesInOrder) {
         return z.startsWith(QStringLiteral("PT=")) || z.startsWith(QStringLiteral("PL=")) ||
                z.startsWith(QStringLiteral("PR="));
     });
+    // clang-format off
     const QStringList erwartet = {
         "[PBCH]", "cb_insmemo=0", "einheit_festhalten=0", "COL=130,50,100,60,120,",
         "[OPED]", "ed_sep=\" \"", "ed_ersteunit=/", "ed_sep_pe=-", "ed_sep_pa=",
@@ -59,6 +63,7 @@ TEST(KonfigurationSpeichern, NewFileHoldsTheDefaultLinesInOrder) {
         "[SP]", "PF=0", "PB=517", "PH=514", "PO=68",
         "[AS]", "N=1", "A=0",
     };
+    // clang-format on
     EXPECT_EQ(zeilen, erwartet);
 }
 
@@ -105,7 +110,8 @@ TEST(KonfigurationSpeichern, RoundTripOfEveryField) {
     EXPECT_EQ(p.ed_sep_pe, o.ed_sep_pe);
     EXPECT_EQ(p.ed_sep_pa, o.ed_sep_pa);
     EXPECT_EQ(p.ed_ersteunit, o.ed_ersteunit);
-    EXPECT_EQ(std::make_tuple(p.cb_ersteunit, p.cb_autopref, p.cb_bruch), std::make_tuple(false, true, false));
+    EXPECT_EQ(std::make_tuple(p.cb_ersteunit, p.cb_autopref, p.cb_bruch),
+              std::make_tuple(false, true, false));
     EXPECT_EQ(std::make_tuple(p.rb_abk, p.rb_einh), std::make_tuple(false, true));
     EXPECT_EQ(std::make_tuple(p.rb_general, p.rb_fixed, p.rb_exponent), std::make_tuple(false, false, true));
     EXPECT_EQ(std::make_tuple(p.rb_dsys, p.rb_dcomma, p.rb_dpunkt), std::make_tuple(false, true, false));
@@ -132,9 +138,9 @@ TEST(KonfigurationSpeichern, UpdatesAHandEditedFileInPlace) {
     EXPECT_EQ(ini.kodierung(), IniDatei::Kodierung::Ansi);
     const QStringList z = ini.Zeilen();
     ASSERT_GE(z.size(), 10);
-    EXPECT_EQ(z.mid(0, 10), (QStringList{"; Eigene Einstellungen", "[PBCH]", "Cb_InsMemo=0", "Notiz=bleibt stehen",
-                                         "einheit_festhalten=0", "COL=130,50,100,60,120,", "", "[Extra]", "foo=bar",
-                                         ""}));
+    EXPECT_EQ(z.mid(0, 10),
+              (QStringList{"; Eigene Einstellungen", "[PBCH]", "Cb_InsMemo=0", "Notiz=bleibt stehen",
+                           "einheit_festhalten=0", "COL=130,50,100,60,120,", "", "[Extra]", "foo=bar", ""}));
     EXPECT_EQ(z.count(QStringLiteral("[OPED]")), 1);
     EXPECT_EQ(z.filter(QStringLiteral("ed_sep=")), QStringList{QStringLiteral("ed_sep=\" \"")});
     EXPECT_TRUE(Bytes(pfad).startsWith("; Eigene Einstellungen\n[PBCH]\nCb_InsMemo=0\n"));

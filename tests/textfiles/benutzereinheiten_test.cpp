@@ -1,3 +1,5 @@
+#include "textfiles/benutzereinheiten.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include "catalog/katalog.h"
-#include "textfiles/benutzereinheiten.h"
 #include "textfiles/textdatei.h"
 
 using namespace quarnelo::textfiles;
@@ -16,7 +17,7 @@ namespace {
 
 // A program folder holding a copy of the fixture folder Units.
 class Programmordner : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         const QString quelle = QStringLiteral(QUARNELO_FIXTURES "/program/Units");
@@ -52,9 +53,9 @@ TEST_F(Programmordner, LoadsTheUnitLinesAndSkipsTheRest) {
 }
 
 TEST_F(Programmordner, FilesThatHoldNoUnitLines) {
-    EXPECT_TRUE(Laden(QStringLiteral("time")).isEmpty());  // LF line ends only
-    EXPECT_TRUE(Laden(QStringLiteral("mass")).isEmpty());  // UTF-16 without mark
-    EXPECT_TRUE(Laden(QStringLiteral("area")).isEmpty());  // no file
+    EXPECT_TRUE(Laden(QStringLiteral("time")).isEmpty());       // LF line ends only
+    EXPECT_TRUE(Laden(QStringLiteral("mass")).isEmpty());       // UTF-16 without mark
+    EXPECT_TRUE(Laden(QStringLiteral("area")).isEmpty());       // no file
     EXPECT_TRUE(Laden(QStringLiteral("notes.txt")).isEmpty());  // looks for notes.txt.txt
     QTemporaryDir leer;
     Katalog k;
@@ -100,10 +101,11 @@ TEST_F(Programmordner, SavesWithMarkAndCrLfAndReadsBack) {
     // The existing Length.txt is replaced, not joined by a second file.
     EXPECT_FALSE(QFile::exists(einheiten() + QStringLiteral("length.txt")) &&
                  QFile::exists(einheiten() + QStringLiteral("Length.txt")));
-    EXPECT_EQ(Bytes(QStringLiteral("Length.txt")),
-              QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("Elle\t\tEigene\t0,6\r\nMilli\tmi\tEigene\t1,5e-3\r\n"
-                                                             "Groß\t\t\t2*10^5\r\n")
-                                               .toUtf8());
+    EXPECT_EQ(
+        Bytes(QStringLiteral("Length.txt")),
+        QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("Elle\t\tEigene\t0,6\r\nMilli\tmi\tEigene\t1,5e-3\r\n"
+                                                       "Groß\t\t\t2*10^5\r\n")
+                                         .toUtf8());
     const auto liste = Laden(QStringLiteral("length"));
     ASSERT_EQ(liste.size(), 3);
     EXPECT_EQ(liste[1].Faktor, QStringLiteral("1,5*10^(-3)"));
@@ -150,7 +152,8 @@ TEST(ProgrammOrdner, OptionBeforeEnvironmentBeforeExecutable) {
     EXPECT_EQ(ProgrammOrdner(a.path()), a.path());
     EXPECT_EQ(ProgrammOrdner(), b.path());
     qunsetenv("QUARNELO_PROGRAM_DIR");
-    EXPECT_EQ(ProgrammOrdner(), QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath());
+    EXPECT_EQ(ProgrammOrdner(),
+              QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath());
 }
 
 TEST(EinheitenOrdner, FindsTheFolderWithoutRegardToCase) {

@@ -1,17 +1,19 @@
+#include "textfiles/textdatei.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
-
-#include "textfiles/textdatei.h"
 
 using namespace quarnelo::textfiles;
 
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(QUARNELO_FIXTURES "/encodings/") + QLatin1String(name); }
+QString Fixture(const char* name) {
+    return QStringLiteral(QUARNELO_FIXTURES "/encodings/") + QLatin1String(name);
+}
 
 QByteArray Lesen(const QString& pfad) {
     QFile f(pfad);
@@ -70,13 +72,25 @@ TEST(TextDateiLaden, ShortFilesAndTruncatedUnits) {
         {QByteArray("\xFF", 1), 0, QString::fromUtf8("\xC3\xBF")},
         // The 4-byte UTF-32 mark cannot match a 3-byte file.
         {QByteArray("\xFF\xFE\x00", 3), 1200, QString()},
-        {QByteArray("\xFF\xFE" "A\x00" "B", 5), 1200, QStringLiteral("A")},
-        {QByteArray("\xFE\xFF\x00" "A\x00", 5), 1201, QStringLiteral("A")},
+        {QByteArray("\xFF\xFE"
+                    "A\x00"
+                    "B",
+                    5),
+         1200, QStringLiteral("A")},
+        {QByteArray("\xFE\xFF\x00"
+                    "A\x00",
+                    5),
+         1201, QStringLiteral("A")},
         {QByteArray("+/v", 3), 0, QStringLiteral("+/v")},
-        {QByteArray("\x00\x00\xFE\xFF\x00\x00\x00" "A\x00\x00", 10), 65006, QStringLiteral("A")},
+        {QByteArray("\x00\x00\xFE\xFF\x00\x00\x00"
+                    "A\x00\x00",
+                    10),
+         65006, QStringLiteral("A")},
         // Surrogate code points and values beyond U+10FFFF become "?".
-        {QByteArray("\xFF\xFE\x00\x00\x00\xD8\x00\x00\x00\x00\x11\x00" "A\x00\x00\x00", 16), 65005,
-         QStringLiteral("??A")},
+        {QByteArray("\xFF\xFE\x00\x00\x00\xD8\x00\x00\x00\x00\x11\x00"
+                    "A\x00\x00\x00",
+                    16),
+         65005, QStringLiteral("??A")},
         // Unpaired UTF-16 surrogates are passed on as they are.
         {QByteArray("\xFF\xFE\x3D\xD8", 4), 1200, QString(QChar(char16_t(0xD83D)))},
     };
@@ -113,7 +127,8 @@ TEST(TextDateiLaden, MissingFileRaisesTheOpenError) {
         TextDateiLaden(pfad);
         FAIL() << "no error";
     } catch (const DateiFehler& e) {
-        EXPECT_TRUE(e.Meldung().startsWith(QStringLiteral("Cannot open file \"") + pfad + QStringLiteral("\". ")))
+        EXPECT_TRUE(
+            e.Meldung().startsWith(QStringLiteral("Cannot open file \"") + pfad + QStringLiteral("\". ")))
             << e.what();
         EXPECT_GT(e.Meldung().size(), QStringLiteral("Cannot open file \"\". ").size() + pfad.size());
     }
@@ -128,8 +143,9 @@ TEST(TextDateiSpeichern, WritesTheMarkAndTheEncoding) {
     EXPECT_EQ(Lesen(pfad), QByteArray("\xEF\xBB\xBF"));
 
     TextDateiSpeichern(kBeispiel, pfad, 1200);
-    EXPECT_EQ(Lesen(pfad), QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(kBeispiel.utf16()),
-                                                                   kBeispiel.size() * 2));
+    EXPECT_EQ(Lesen(pfad),
+              QByteArray("\xFF\xFE", 2) +
+                  QByteArray(reinterpret_cast<const char*>(kBeispiel.utf16()), kBeispiel.size() * 2));
     EXPECT_EQ(TextDateiLaden(pfad), kBeispiel);
     TextDateiSpeichern(kBeispiel, pfad, 65001);
     EXPECT_EQ(Lesen(pfad), QByteArray("\xEF\xBB\xBF") + kBeispiel.toUtf8());
@@ -172,7 +188,8 @@ TEST(TextDateiSpeichern, FailureKeepsTheOldFileAndNamesIt) {
                 << e.what();
         }
         EXPECT_EQ(Lesen(pfad), QByteArray("alt"));
-        EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("length.txt")});
+        EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("length.txt")});
     }
     QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (wirkungslos) GTEST_SKIP() << "read-only folders are writable with these rights";
@@ -188,9 +205,13 @@ TEST(TextZerlegen, SplitsAtEveryOccurrence) {
         {QStringLiteral("abc"), QStringLiteral(","), {QStringLiteral("abc")}},
         {QStringLiteral("a,b,"), QStringLiteral(","), {QStringLiteral("a"), QStringLiteral("b"), QString()}},
         {QStringLiteral(",,"), QStringLiteral(","), {QString(), QString(), QString()}},
-        {QStringLiteral("a\r\nb\r\n"), QStringLiteral("\r\n"), {QStringLiteral("a"), QStringLiteral("b"), QString()}},
+        {QStringLiteral("a\r\nb\r\n"),
+         QStringLiteral("\r\n"),
+         {QStringLiteral("a"), QStringLiteral("b"), QString()}},
         {QStringLiteral("a\nb\r"), QStringLiteral("\r\n"), {QStringLiteral("a\nb\r")}},
-        {QStringLiteral("x\t\ty"), QStringLiteral("\t"), {QStringLiteral("x"), QString(), QStringLiteral("y")}},
+        {QStringLiteral("x\t\ty"),
+         QStringLiteral("\t"),
+         {QStringLiteral("x"), QString(), QStringLiteral("y")}},
         {QStringLiteral(" a & b "), QStringLiteral("&"), {QStringLiteral(" a "), QStringLiteral(" b ")}},
     };
     for (const F& f : faelle) EXPECT_EQ(TextZerlegen(f.text, f.trenner), f.teile) << f.text.toStdString();
@@ -211,8 +232,9 @@ TEST(TextErsetzen, ReplacesWithoutOverlapAndCaseSensitive) {
         {"x, </li>y, </li>", ", </li>", "</li>", "x</li>y</li>"},
     };
     for (const F& f : faelle)
-        EXPECT_EQ(TextErsetzen(QString::fromUtf8(f.text), QString::fromUtf8(f.such), QString::fromUtf8(f.ersatz)),
-                  QString::fromUtf8(f.ergebnis))
+        EXPECT_EQ(
+            TextErsetzen(QString::fromUtf8(f.text), QString::fromUtf8(f.such), QString::fromUtf8(f.ersatz)),
+            QString::fromUtf8(f.ergebnis))
             << f.text;
 }
 
@@ -239,8 +261,8 @@ TEST(DateienSuchen, MatchesExtensionsWithoutRegardToCase) {
     QDir d(dir.path());
     d.mkpath(QStringLiteral("sub/tief"));
     d.mkpath(QStringLiteral("ordner.txt"));
-    for (const char* n : {"a.txt", "B.TXT", ".versteckt.txt", "c.text", "d.txt.bak", "e.csv", "sub/s.txt",
-                          "sub/tief/t.Txt"})
+    for (const char* n :
+         {"a.txt", "B.TXT", ".versteckt.txt", "c.text", "d.txt.bak", "e.csv", "sub/s.txt", "sub/tief/t.Txt"})
         Schreiben(dir.filePath(QLatin1String(n)), "x");
     const QString basis = dir.path() + QLatin1Char('/');
 
@@ -256,7 +278,8 @@ TEST(DateienSuchen, MatchesExtensionsWithoutRegardToCase) {
     ASSERT_EQ(rekursiv.size(), 5);
     EXPECT_EQ(rekursiv[0], basis + "sub/tief/t.Txt");
     EXPECT_EQ(rekursiv[1], basis + "sub/s.txt");
-    EXPECT_TRUE(DateienSuchen(dir.filePath(QStringLiteral("fehlt")), {QStringLiteral(".txt")}, true).isEmpty());
+    EXPECT_TRUE(
+        DateienSuchen(dir.filePath(QStringLiteral("fehlt")), {QStringLiteral(".txt")}, true).isEmpty());
 }
 
 }  // namespace
