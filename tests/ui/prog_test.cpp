@@ -1,0 +1,386 @@
+// The main window driven by component name on the offscreen platform.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/programm.h"
+#include "ui/rahmen.h"
+#include "ui/tabellenmodell.h"
+#include "ui/u_prog.h"
+#include "ui/u_start.h"
+
+using namespace quarnelo;
+using S = catalog::Tabellenzeile;
+
+namespace {
+
+struct Aufzeichnung : ui::Meldungen {
+    QStringList fehler, hinweise;
+    void Fehler(const QString& t) override { fehler.append(t); }
+    void Hinweis(const QString& t) override { hinweise.append(t); }
+};
+
+class Hauptfenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p.meldungen = &meldungen;
+        p.programmOrdner = ordner.path();
+        p.optionen = settings::Optionen::MitSystemtrenner(QLatin1Char(','));
+        w = std::make_unique<ui::Tprog>(p);
+    }
+
+    template <class T>
+    T* F(const char* name) {
+        T* c = w->findChild<T*>(QString::fromLatin1(name));
+        if (!c) ADD_FAILURE() << "no control " << name;
+        return c;
+    }
+    QString Text(const char* name) { return F<QLineEdit>(name)->text(); }
+    void Kategorie(const char* anzeige) { F<QComboBox>("cb_kategorie")->setCurrentText(QString::fromUtf8(anzeige)); }
+    void Modus(int i) { F<QComboBox>("cb_anzeige")->setCurrentIndex(i); }
+    void Einheit(const char* box, const char* anzeige) {
+        F<QComboBox>(box)->setCurrentText(QString::fromUtf8(anzeige));
+    }
+    void Tippen(const char* box, const char* text) {
+        QLineEdit* e = F<QLineEdit>(box);
+        e->selectAll();
+        QTest::keyClicks(e, QString::fromUtf8(text));
+    }
+    QAbstractItemModel* Tabelle() { return F<QTableView>("list")->model(); }
+    QString Zelle(int zeile, int spalte) { return Tabelle()->index(zeile, spalte).data().toString(); }
+    void Markieren(std::initializer_list<int> zeilen) {
+        auto* sel = F<QTableView>("list")->selectionModel();
+        sel->clearSelection();
+        for (int z : zeilen) sel->select(Tabelle()->index(z, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    int Zeile(const char* einheit) {
+        for (int i = 0; i < Tabelle()->rowCount(); ++i)
+            if (Zelle(i, 2) == QString::fromUtf8(einheit)) return i;
+        return -1;
+    }
+
+    QTemporaryDir ordner;
+    Aufzeichnung meldungen;
+    ui::Programm p;
+    std::unique_ptr<ui::Tprog> w;
+};
+
+TEST_F(Hauptfenster, OpensOnTheFirstCategoryComparingTwoUnits) {
+    EXPECT_EQ(F<QComboBox>("cb_kategorie")->currentText(), QStringLiteral("Länge (Meter, m)"));
+    EXPECT_EQ(F<QComboBox>("cb_anzeige")->currentText(), QStringLiteral("Zwei Einheiten vergleichen"));
+    EXPECT_EQ(F<QStackedWidget>("seiten")->currentWidget(), F<QWidget>("t_einzel"));
+    EXPECT_TRUE(F<QWidget>("Panel5")->isHidden());
+    EXPECT_EQ(F<QComboBox>("cb_kategorie")->count(), 33);
+    EXPECT_EQ(w->width(), 517);
+    EXPECT_TRUE(meldungen.fehler.isEmpty());
+}
+
+TEST_F(Hauptfenster, TypingFiveMetresShowsInchesAndStatuteMiles) {
+    Modus(1);
+    EXPECT_FALSE(F<QWidget>("Panel5")->isHidden());
+    EXPECT_EQ(F<QComboBox>("te_einheit1")->currentText(), QStringLiteral("Meter (m), Metrisch"));
+    EXPECT_EQ(F<QComboBox>("te_einheit2")->currentText(), QStringLiteral("Inch/Zoll (in), International"));
+    EXPECT_EQ(F<QComboBox>("te_einheit3")->currentText(), QStringLiteral("Statute Mile/Meile (stat.mi), International"));
+    Tippen("te_wert1", "5");
+    EXPECT_EQ(Text("te_wert1"), QStringLiteral("5"));
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("196,85"));
+    EXPECT_EQ(Text("te_wert3"), QStringLiteral("0,00310686"));
+    // Letters are no value: nothing changes.
+    Tippen("te_wert1", "abc");
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("196,85"));
+}
+
+TEST_F(Hauptfenster, TwentyCelsiusIsSixtyEightFahrenheitAnd293Kelvin) {
+    Kategorie("Temperatur (Kelvin, K)");
+    Modus(1);
+    Einheit("te_einheit1", "Celsius (°C), Skalen");
+    Einheit("te_einheit2", "Fahrenheit (°F), Skalen");
+    Einheit("te_einheit3", "Kelvin (°K), Skalen");
+    Tippen("te_wert1", "20");
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("68"));
+    EXPECT_EQ(Text("te_wert3"), QStringLiteral("293,15"));
+    // A kilo prefix in the source row: 5000 °C.
+    F<QComboBox>("te_vorsatz1")->setCurrentText(QStringLiteral("k Kilo (*1000)"));
+    Tippen("te_wert1", "5");
+    EXPECT_EQ(Text("te_wert3"), QStringLiteral("5273,15"));
+}
+
+TEST_F(Hauptfenster, TypingFuFiltersTheUnitListAndFocusListsAllAgain) {
+    Modus(1);
+    QComboBox* box = F<QComboBox>("te_einheit1");
+    w->show();
+    box->setFocus();
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("fu"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("fu"));
+    EXPECT_EQ(box->lineEdit()->cursorPosition(), 2);
+    ASSERT_GT(box->count(), 0);
+    EXPECT_LT(box->count(), 952);
+    for (int i = 0; i < box->count(); ++i) EXPECT_TRUE(box->itemText(i).toUpper().contains(QStringLiteral("FU")) ||
+                                                       box->itemText(i).contains(QStringLiteral("Fu")));
+    box->lineEdit()->clear();
+    QFocusEvent hinein(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box->lineEdit(), &hinein);
+    EXPECT_EQ(box->count(), 952);
+    // The exact text of a unit leaves the list as it is.
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("Meter (m), Metrisch"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("Meter (m), Metrisch"));
+}
+
+TEST_F(Hauptfenster, AFailingValueReportsOnceAndTheWindowGoesOnConverting) {
+    F<QLineEdit>("te_wert1")->setText(QStringLiteral("1.000.000"));
+    ASSERT_EQ(meldungen.fehler.size(), 1);
+    EXPECT_EQ(meldungen.fehler[0], QStringLiteral("'1,000,000' is not a valid floating point value"));
+    F<QLineEdit>("te_wert1")->setText(QStringLiteral("1000000"));
+    EXPECT_EQ(meldungen.fehler.size(), 1);
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("3,93701E007"));
+}
+
+TEST_F(Hauptfenster, ShoeSizesStartAt28) {
+    F<QComboBox>("cb_kategorie")->setCurrentIndex(13);  // shoe size
+    EXPECT_EQ(Text("te_wert1"), QStringLiteral("28"));
+    Modus(2);
+    EXPECT_EQ(Zelle(0, 0), QStringLiteral("28"));
+}
+
+TEST_F(Hauptfenster, TableModeSelectsTheFirstRowAndTypingTwoDoublesEveryRow) {
+    Modus(3);
+    EXPECT_EQ(F<QStackedWidget>("seiten")->currentWidget(), F<QWidget>("t_tab"));
+    EXPECT_FALSE(F<QWidget>("Panel8")->isHidden());
+    ASSERT_EQ(Tabelle()->rowCount(), 952);
+    EXPECT_EQ(Text("ed_list"), Zelle(0, 0));
+    EXPECT_EQ(F<QComboBox>("vgl_einheit")->currentText(), QStringLiteral("Meter (m), Metrisch"));
+
+    const int km = Zeile("Kilometer");
+    Markieren({km});
+    EXPECT_EQ(Text("ed_list"), QStringLiteral("0,001"));
+    EXPECT_EQ(Text("vgl_wert"), QStringLiteral("1"));
+    EXPECT_EQ(F<QLabel>("aktuell_beschreibung")->text(), QStringLiteral("Kilometer (km), Metrisch"));
+
+    Tippen("ed_list", "2");
+    EXPECT_EQ(Zelle(km, 0), QStringLiteral("2"));
+    EXPECT_EQ(Zelle(Zeile("Meter"), 0), QStringLiteral("2000"));
+    EXPECT_EQ(Text("vgl_wert"), QStringLiteral("2000"));
+
+    // Hold Value: the 2 now counts in metres.
+    F<QCheckBox>("einheit_festhalten")->setChecked(true);
+    Markieren({Zeile("Meter")});
+    EXPECT_EQ(Text("ed_list"), QStringLiteral("2"));
+    EXPECT_EQ(Zelle(km, 0), QStringLiteral("0,002"));
+
+    // The compare unit drives the table.
+    Einheit("vgl_einheit", "Kilometer (km), Metrisch");
+    Tippen("vgl_wert", "3");
+    EXPECT_EQ(Zelle(Zeile("Meter"), 0), QStringLiteral("3000"));
+    EXPECT_EQ(Text("ed_list"), QStringLiteral("3000"));
+}
+
+TEST_F(Hauptfenster, HeaderClicksSortByTheTableRules) {
+    Modus(2);
+    QHeaderView* kopf = F<QTableView>("list")->horizontalHeader();
+    QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 5, 5));
+    for (int i = 1; i < Tabelle()->rowCount(); ++i)
+        ASSERT_LE(QString::localeAwareCompare(Zelle(i - 1, 2).toLower(), Zelle(i, 2).toLower()), 0) << i;
+    // After another column the value column starts ascending, then turns.
+    w->listColumnClick(0);
+    EXPECT_LE(ui::SortWert(Zelle(0, 0), ','), ui::SortWert(Zelle(500, 0), ','));
+    w->listColumnClick(0);
+    const long double erster = ui::SortWert(Zelle(0, 0), ',');
+    EXPECT_GE(erster, ui::SortWert(Zelle(1, 0), ','));
+    EXPECT_GE(erster, ui::SortWert(Zelle(500, 0), ','));
+}
+
+TEST_F(Hauptfenster, SystemCommandsHideShowOnlyAndShowAllRows) {
+    Modus(2);
+    const int alle = Tabelle()->rowCount();
+    Markieren({Zeile("Meter")});
+    F<QAction>("pop2")->trigger();
+    for (int i = 0; i < Tabelle()->rowCount(); ++i) ASSERT_EQ(Zelle(i, 4), QStringLiteral("Metrisch"));
+    Markieren({0});
+    F<QAction>("pop1")->trigger();
+    EXPECT_EQ(Tabelle()->rowCount(), 0);
+    F<QAction>("pop4")->trigger();
+    EXPECT_EQ(Tabelle()->rowCount(), alle);
+}
+
+TEST_F(Hauptfenster, CtrlADeleteRemovesEveryRowAndTheMenuRefusesWithoutSelection) {
+    Modus(2);
+    QTableView* list = F<QTableView>("list");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list->selectionModel()->selectedRows().size(), 952);
+    EXPECT_EQ(F<QLabel>("aktuell_beschreibung")->text().startsWith(Zelle(951, 2)), true);  // the last row is current
+    Markieren({0, 1});
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(Tabelle()->rowCount(), 950);
+    list->selectionModel()->clearSelection();
+    w->PopupMenu1Popup(QPoint(10, 10));
+    EXPECT_FALSE(F<QMenu>("PopupMenu1")->isVisible());
+}
+
+TEST_F(Hauptfenster, AutoPrefixGivesTableRowsAndTargetRowsTheirBestPrefix) {
+    p.optionen.cb_autopref = true;
+    Modus(2);
+    const int mm = Zeile("Millimeter");
+    EXPECT_EQ(Zelle(mm, 0), QStringLiteral("1"));
+    EXPECT_EQ(Zelle(mm, 1), QStringLiteral("k Kilo (*1000)"));
+    EXPECT_EQ(Zelle(Zeile("Meter"), 1), QString());
+
+    Modus(0);
+    Einheit("te_einheit1", "Kilometer (km), Metrisch");
+    Einheit("te_einheit2", "Meter (m), Metrisch");
+    Tippen("te_wert1", "1");
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("1"));
+    EXPECT_EQ(F<QComboBox>("te_vorsatz2")->currentText(), QStringLiteral("k Kilo (*1000)"));
+}
+
+TEST_F(Hauptfenster, CopyButtonsPutValueAndUnitOnTheClipboard) {
+    QClipboard* ablage = QGuiApplication::clipboard();
+    F<QComboBox>("te_vorsatz1")->setCurrentText(QStringLiteral("k Kilo (*1000)"));
+    Tippen("te_wert1", "1,5");
+    F<QAbstractButton>("te_copyeinheit1")->click();
+    EXPECT_EQ(ablage->text(), QStringLiteral("1,5 km"));
+    p.optionen.rb_einh = true;
+    p.optionen.rb_abk = false;
+    F<QAbstractButton>("te_copyeinheit1")->click();
+    EXPECT_EQ(ablage->text(), QStringLiteral("1,5 Kilo-Meter"));
+    F<QAbstractButton>("te_copyallein1")->click();
+    EXPECT_EQ(ablage->text(), QStringLiteral("1,5"));
+
+    // With the memo box chosen, row 2 copied twice appears twice.
+    F<QCheckBox>("cb_insmemo")->setChecked(true);
+    F<QAbstractButton>("te_copyallein2")->click();
+    F<QAbstractButton>("te_copyallein2")->click();
+    const QString zwei = Text("te_wert2");
+    EXPECT_EQ(F<QPlainTextEdit>("memo_einzel")->toPlainText(), zwei + QLatin1Char('\n') + zwei);
+
+    Modus(2);
+    Markieren({Zeile("Meter"), Zeile("Kilometer")});
+    F<QAction>("pop5")->trigger();
+    EXPECT_EQ(ablage->text(), QStringLiteral("1\r\n0,001\r\n"));
+    p.optionen.rb_einh = false;
+    p.optionen.rb_abk = true;
+    F<QAction>("pop6")->trigger();
+    EXPECT_EQ(ablage->text(), QStringLiteral("1 m\r\n0,001 km\r\n"));
+    F<QAbstractButton>("tab_copyeinheit")->click();
+    EXPECT_EQ(ablage->text(), QStringLiteral("0,001 km"));
+    EXPECT_EQ(F<QPlainTextEdit>("memo_einzel")->toPlainText(), zwei + QLatin1Char('\n') + zwei);
+}
+
+TEST_F(Hauptfenster, SwitchingToEnglishResetsCategoryModeAndPrefixes) {
+    Kategorie("Volumen (Kubikmeter, m³)");
+    Modus(2);
+    F<QComboBox>("te_vorsatz2")->setCurrentText(QStringLiteral("k Kilo (*1000)"));
+    F<QAction>("Englisch1")->trigger();
+    EXPECT_EQ(F<QComboBox>("cb_kategorie")->currentText(), QStringLiteral("Length (Metre, m)"));
+    EXPECT_EQ(F<QComboBox>("cb_anzeige")->currentText(), QStringLiteral("Compare two Units"));
+    for (const char* b : {"te_vorsatz1", "te_vorsatz2", "te_vorsatz3", "ed_vorsatz", "vgl_vorsatz"})
+        EXPECT_EQ(F<QComboBox>(b)->currentText(), QStringLiteral("No Prefix")) << b;
+    EXPECT_EQ(Tabelle()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Shortcut"));
+    EXPECT_EQ(F<QAction>("pop3")->text(), QStringLiteral("Show this System and General/Metric"));
+    EXPECT_EQ(F<QCheckBox>("einheit_festhalten")->text(), QStringLiteral("Hold Value"));
+    EXPECT_TRUE(F<QMenu>("Information1")->menuAction()->isVisible());
+    EXPECT_FALSE(F<QMenu>("Hilfe1")->menuAction()->isVisible());
+    EXPECT_TRUE(F<QAction>("Englisch1")->isChecked());
+    EXPECT_EQ(F<ui::Rahmen>("gb2")->Titel(),
+              QStringLiteral("Choose your Values and Units. You can type some Characters into the Unit Box."));
+    F<QAction>("Deutsch1")->trigger();
+    EXPECT_EQ(F<QComboBox>("te_vorsatz1")->currentText(), QStringLiteral("Kein Präfix"));
+    EXPECT_EQ(F<QLabel>("Label13")->text(), QStringLiteral("Einheit 1:"));
+}
+
+TEST_F(Hauptfenster, FilterKeepsMatchingUnitsAndEmptyingItBringsAllBack) {
+    Modus(2);
+    F<QLineEdit>("ed_filter")->setText(QStringLiteral("metrisch,meile"));
+    for (int i = 0; i < Tabelle()->rowCount(); ++i) {
+        const QString key = (Zelle(i, 2) + Zelle(i, 3) + Zelle(i, 4)).toUpper();
+        ASSERT_TRUE(key.contains(QStringLiteral("METRISCH")) || key.contains(QStringLiteral("MEILE"))) << i;
+    }
+    EXPECT_LT(Tabelle()->rowCount(), 952);
+    F<QLineEdit>("ed_filter")->clear();
+    EXPECT_EQ(Tabelle()->rowCount(), 952);
+}
+
+TEST_F(Hauptfenster, TheStartConfigurationIsLoadedOnFirstShowAndSavedOnlyByTheCloseBox) {
+    QStringList geladen, gespeichert;
+    p.konfigurationLaden = [&](const QString& d, bool start) { geladen.append(d + (start ? "*" : "")); };
+    p.konfigurationSpeichern = [&](const QString& d) { gespeichert.append(d); };
+    w->show();
+    EXPECT_TRUE(geladen.isEmpty());  // no file beside the program
+
+    QFile datei(ordner.filePath(QStringLiteral("Auto.qcf")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    auto zweites = std::make_unique<ui::Tprog>(p);
+    zweites->show();
+    zweites->show();
+    EXPECT_EQ(geladen, QStringList{datei.fileName() + "*"});
+
+    zweites->m_closeClick();
+    EXPECT_TRUE(gespeichert.isEmpty());
+    zweites->close();  // autosave is "Nie"
+    EXPECT_TRUE(gespeichert.isEmpty());
+    w->m_konfig_autosave_alles->setChecked(true);
+    w->close();
+    EXPECT_EQ(gespeichert, QStringList{datei.fileName()});
+}
+
+TEST_F(Hauptfenster, TheHintLineRotatesWithTheTimer) {
+    EXPECT_TRUE(F<QLabel>("laspenden")->text().endsWith(QStringLiteral("/spenden - Vielen Dank!")));
+    w->Timer1Timer();
+    EXPECT_TRUE(F<QLabel>("laspenden")->text().endsWith(QStringLiteral("Haben Sie Verbesserungsvorschläge?")));
+    w->Timer1Timer();
+    w->Timer1Timer();
+    EXPECT_TRUE(F<QLabel>("laspenden")->text().endsWith(QStringLiteral("Melden Sie weitere Einheiten")));
+}
+
+TEST(Startfenster, MarkerFilesChooseTheLanguageAndGermanWins) {
+    QTemporaryDir dir;
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(ui::Tstart::SpracheAusMarkern(), QStringLiteral("de"));
+    QFile(dir.filePath(QStringLiteral("en"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(ui::Tstart::SpracheAusMarkern(), QStringLiteral("en"));
+    QFile(dir.filePath(QStringLiteral("de"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(ui::Tstart::SpracheAusMarkern(), QStringLiteral("de"));
+    QDir::setCurrent(vorher);
+}
+
+TEST(Startfenster, HandsOverAtTheFourthTickAndHidesItselfAtTheSixth) {
+    Aufzeichnung m;
+    ui::Programm p;
+    p.meldungen = &m;
+    ui::Tstart start(p);
+    ui::Tprog prog(p);
+    p.start = &start;
+    p.prog = &prog;
+    start.show();
+    const bool erwartetGezeigt[] = {false, false, false, true, true, true, true, true};
+    const bool erwartetStart[] = {true, true, true, true, true, false, false, false};
+    for (int tick = 0; tick < 8; ++tick) {
+        start.Timer1Timer();
+        EXPECT_EQ(prog.isVisible(), erwartetGezeigt[tick]) << tick + 1;
+        EXPECT_EQ(start.isVisible(), erwartetStart[tick]) << tick + 1;
+    }
+    EXPECT_FALSE(start.Timer1->isActive());
+    EXPECT_EQ(!start.findChild<QLabel*>(QStringLiteral("Image1"))->isHidden(), p.spr == QLatin1String("de"));
+    p.start = nullptr;
+    p.prog = nullptr;
+}
+
+}  // namespace
