@@ -31,7 +31,9 @@ TEST(IstGanzzahl, AcceptsThirtyTwoBitWholeNumbers) {
     for (const F& f : faelle) {
         int v = 99;
         EXPECT_EQ(IstGanzzahl(f.text, &v), f.ok) << f.text;
-        if (f.ok) EXPECT_EQ(v, f.wert) << f.text;
+        if (f.ok) {
+            EXPECT_EQ(v, f.wert) << f.text;
+        }
     }
 }
 

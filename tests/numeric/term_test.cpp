@@ -161,7 +161,9 @@ TEST(ZahlLesen, AcceptsTheNumberSyntaxOnly) {
     for (const F& f : faelle) {
         long double v = -7;
         EXPECT_EQ(ZahlLesen(f.text, ',', v), f.ok) << f.text;
-        if (f.ok) EXPECT_EQ(v, f.wert) << f.text;
+        if (f.ok) {
+            EXPECT_EQ(v, f.wert) << f.text;
+        }
     }
 }
 
