@@ -183,6 +183,8 @@ private:
     QString Kopieren(const QString& text);
     template <class F>
     void Geschuetzt(F&& f);
+    template <class F>
+    void SeiteBearbeiten(F&& f);
 
     Programm& programm_;
     Tabellenmodell* modell_;

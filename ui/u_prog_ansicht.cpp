@@ -241,12 +241,7 @@ void Tprog::ZeilenNeu(const std::function<void()>& aenderung) {
 }
 
 void Tprog::listSelectItem(int zeile) {
-    Geschuetzt([&] {
-        SeiteLesen();
-        struct Zeigen {
-            Tprog* w;
-            ~Zeigen() { w->SeiteZeigen(); }
-        } zeigen{this};
+    SeiteBearbeiten([&] {
         ui::listSelectItem(seite, zeile, AktualisierungLaeuft, rechnen());
     });
 }
@@ -262,12 +257,7 @@ void Tprog::ed_listChange() {
 
 void Tprog::ed_vorsatzChange() {
     if (AktualisierungLaeuft) return;
-    Geschuetzt([&] {
-        SeiteLesen();
-        struct Zeigen {
-            Tprog* w;
-            ~Zeigen() { w->SeiteZeigen(); }
-        } zeigen{this};
+    SeiteBearbeiten([&] {
         ui::ed_vorsatzChange(seite, AktualisierungLaeuft, rechnen());
     });
 }
@@ -279,12 +269,7 @@ void Tprog::vgl_einheitChange() {
         if (!u.Faktor.isEmpty()) seite.vgl_f = u.Faktor;
         return;
     }
-    Geschuetzt([&] {
-        SeiteLesen();
-        struct Zeigen {
-            Tprog* w;
-            ~Zeigen() { w->SeiteZeigen(); }
-        } zeigen{this};
+    SeiteBearbeiten([&] {
         ui::vgl_einheitChange(seite, katalog.Einheitenliste, AktualisierungLaeuft, rechnen());
     });
 }
@@ -293,12 +278,7 @@ void Tprog::vgl_vorsatzChange() { vgl_wertChange(); }
 
 void Tprog::vgl_wertChange() {
     if (AktualisierungLaeuft) return;
-    Geschuetzt([&] {
-        SeiteLesen();
-        struct Zeigen {
-            Tprog* w;
-            ~Zeigen() { w->SeiteZeigen(); }
-        } zeigen{this};
+    SeiteBearbeiten([&] {
         ui::vgl_wertChange(seite, AktualisierungLaeuft, rechnen());
     });
 }

@@ -56,4 +56,18 @@ void Tprog::Geschuetzt(F&& f) {
     }
 }
 
+// Reads the table page, runs one step on it and shows the page again, also
+// when the step fails; failures end in the error report.
+template <class F>
+void Tprog::SeiteBearbeiten(F&& f) {
+    Geschuetzt([&] {
+        SeiteLesen();
+        struct Zeigen {
+            Tprog* w;
+            ~Zeigen() { w->SeiteZeigen(); }
+        } zeigen{this};
+        f();
+    });
+}
+
 }  // namespace quarnelo::ui
