@@ -77,12 +77,8 @@ void Verdrahten(Programm& p) {
     p.konfigurationSpeichern = [&p](const QString& datei) {
         if (p.prog) settings::KonfigurationSpeichern(datei, KonfigurationErfassen(*p.prog, p.optionen));
     };
-    p.seiteOeffnen = [](const QString& beschriftung) {
-        // "host/path - description": the address is what stands before the dash.
-        QString adresse = beschriftung.section(QStringLiteral(" - "), 0, 0).remove(QLatin1Char('&')).trimmed();
-        if (!adresse.contains(QStringLiteral("://"))) adresse.prepend(QStringLiteral("https://"));
-        QDesktopServices::openUrl(QUrl(adresse + QStringLiteral("&rf=s")));
-    };
+    // The shell's result is ignored: without a browser nothing happens.
+    p.adresseOeffnen = [](const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); };
 }
 
 }  // namespace quarnelo::ui

@@ -3,6 +3,7 @@
 #include "catalog/registry.h"
 #include "numeric/prefix.h"
 #include "textfiles/benutzereinheiten.h"
+#include "ui/verweise.h"
 
 namespace quarnelo::ui {
 
@@ -41,9 +42,6 @@ QStringList EinheitenAuswahl(const QVector<catalog::TUnitEntry>& liste, const QS
         if (e.Schluessel.contains(f)) out.append(e.Anzeige);
     return out;
 }
-
-QString SeiteDe() { return QStringLiteral("www.veltrana.de"); }
-QString SeiteInt() { return QStringLiteral("www.veltrana.com"); }
 
 QString HinweisText(int n, bool deutsch) {
     if (n % 3 == 0)

@@ -8,6 +8,7 @@
 
 #include "catalog/katalog.h"
 #include "settings/optionen.h"
+#include "ui/verweise.h"
 
 namespace quarnelo::ui {
 
@@ -31,10 +32,6 @@ QString KategorieSchluesselAus(const QString& text);
 /// The items of a unit box: the display texts of the units whose search key
 /// contains the upper-cased filter (all of them for an empty filter).
 QStringList EinheitenAuswahl(const QVector<catalog::TUnitEntry>& liste, const QString& filter);
-
-/// Host names of the maker's German and international sites.
-QString SeiteDe();
-QString SeiteInt();
 
 /// The caption of the hint line after tick `n` of its timer.
 QString HinweisText(int n, bool deutsch);

@@ -22,6 +22,11 @@ void Nachrichtenfenster::Hinweis(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(), text);
 }
 
+bool Nachrichtenfenster::Frage(const QString& text) {
+    return QMessageBox::question(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void FensterErzeugen(Programm& p) {
     // The start window first: it chooses the language every other window reads
     // while it is made. The options exist before the main window, whose first

@@ -30,6 +30,8 @@ public:
     virtual void Fehler(const QString& text) = 0;
     /// A message the core asks to show (the "ERROR:" box of a factor).
     virtual void Hinweis(const QString& text) = 0;
+    /// A question with the buttons Yes and No; true for Yes.
+    virtual bool Frage(const QString& text) = 0;
 };
 
 /// Message boxes with OK.
@@ -37,6 +39,7 @@ class Nachrichtenfenster : public Meldungen {
 public:
     void Fehler(const QString& text) override;
     void Hinweis(const QString& text) override;
+    bool Frage(const QString& text) override;
 };
 
 struct Programm {
@@ -62,10 +65,14 @@ struct Programm {
     catalog::Katalog::BenutzerQuelle benutzerEinheiten;       // last step of every load
     std::function<void(const QString& datei, bool start)> konfigurationLaden;
     std::function<void(const QString& datei)> konfigurationSpeichern;
-    // Opens the web page a link caption names ("host/path - description").
-    std::function<void(const QString& beschriftung)> seiteOeffnen;
+    // Opens a web address in the user's browser (see verweise.h for the
+    // addresses); tests record it instead.
+    std::function<void(const QString& adresse)> adresseOeffnen;
 
     bool deutsch() const { return spr == QLatin1String("de"); }
+    void Oeffnen(const QString& adresse) const {
+        if (adresseOeffnen) adresseOeffnen(adresse);
+    }
 };
 
 /// Creates the eight windows once, in their fixed order.

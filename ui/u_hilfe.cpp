@@ -14,4 +14,10 @@ void Thilfe::sprache() {
     setWindowTitle(QStringLiteral("Hilfe"));
 }
 
+void Thilfe::SeiteZeigen(int) {
+    show();
+    raise();
+    activateWindow();
+}
+
 }  // namespace quarnelo::ui

@@ -14,4 +14,10 @@ void Thilfe_en::sprache() {
     setWindowTitle(QStringLiteral("Help"));
 }
 
+void Thilfe_en::SeiteZeigen(int) {
+    show();
+    raise();
+    activateWindow();
+}
+
 }  // namespace quarnelo::ui

@@ -12,6 +12,9 @@ class Thilfe_en : public QWidget {
 public:
     explicit Thilfe_en(Programm& programm);
     void sprache();
+    /// Shows the window (brings it up when shown) with `seite` (Thilfe::Seite)
+    /// as the active page.
+    void SeiteZeigen(int seite);
 
 private:
     Programm& programm_;

@@ -383,18 +383,27 @@ void Tprog::MenuesAufbauen() {
         sprachen->addAction(a);
     }
 
-    // The maker's other programs are listed on its site; one link stands for them.
-    m_soft_de_alle = Benannt(m_soft_de->addAction(SeiteDe() + QStringLiteral("/software - Alle Programme")),
-                             "m_soft_de_alle");
-    m_soft_en_alle = Benannt(m_soft_en->addAction(SeiteInt() + QStringLiteral("/software - All Programs")),
-                             "m_soft_en_alle");
-
+    // The menus open the pages of the help windows; the maker's web pages
+    // follow after a separator.
     Funktionen2 = Benannt(Hilfe1->addAction(QStringLiteral("Einführung")), "Funktionen2");
     FehleroderVerbesserungmelden1 = Benannt(Hilfe1->addAction(QStringLiteral("Fehler oder Verbesserung melden..")),
                                             "FehleroderVerbesserungmelden1");
+    Empfehlungen1 = Benannt(Hilfe1->addAction(QStringLiteral("Empfehlungen")), "Empfehlungen1");
+    Software1 = Benannt(Hilfe1->addAction(QStringLiteral("Software")), "Software1");
+    WiesoSpenden1 = Benannt(Hilfe1->addAction(QStringLiteral("Wieso Spenden?")), "WiesoSpenden1");
+    Lizenz1 = Benannt(Hilfe1->addAction(QStringLiteral("Lizenz")), "Lizenz1");
     Introduction1 = Benannt(Information1->addAction(QStringLiteral("Introduction")), "Introduction1");
     ReportBugorImprovement1 =
         Benannt(Information1->addAction(QStringLiteral("Report Bug or Improvement..")), "ReportBugorImprovement1");
+    Regards1 = Benannt(Information1->addAction(QStringLiteral("Regards")), "Regards1");
+    Software2 = Benannt(Information1->addAction(QStringLiteral("Software")), "Software2");
+    WhyDonate1 = Benannt(Information1->addAction(QStringLiteral("Why Donate?")), "WhyDonate1");
+    Licence1 = Benannt(Information1->addAction(QStringLiteral("Licence")), "Licence1");
+    KurzbeschreibungallerProgramme1 = Benannt(m_soft_de->addAction(QStringLiteral("Kurzbeschreibung aller Programme")),
+                                              "KurzbeschreibungallerProgramme1");
+    BriefDescriptionoftheSoftware1 = Benannt(
+        m_soft_en->addAction(QStringLiteral("Brief Description of the Software")), "BriefDescriptionoftheSoftware1");
+
     struct Link {
         const char* pfad;
         const char* text;
@@ -411,6 +420,10 @@ void Tprog::MenuesAufbauen() {
                        {"/donate", "If you like this Application"},
                        {"", ""},
                        {"/individual-fit", "We adapt this Software to your needs"}};
+    const Link softDe[] = {{"/individuell", "Individuelle Softwarelösungen für jeden Zweck"},
+                           {"/individuelle-anpassung", "Individuelle Anpassung von Software"}};
+    const Link softEn[] = {{"/individual", "Individual Software Solutions for every Purpose"},
+                           {"/individual-fit", "Individual Adaption of existing Software"}};
     auto links = [this](QMenu* m, const QString& seite, const Link* l, int n) {
         m->addSeparator();
         for (int i = 0; i < n; ++i) {
@@ -418,13 +431,13 @@ void Tprog::MenuesAufbauen() {
                                                   QString::fromUtf8(l[i].text)
                                             : seite;
             QAction* a = m->addAction(text);
-            connect(a, &QAction::triggered, this, [this, text] {
-                if (programm_.seiteOeffnen) programm_.seiteOeffnen(text);
-            });
+            connect(a, &QAction::triggered, this, [this, a] { BrowseToMenuCaption(a->text()); });
         }
     };
     links(Hilfe1, SeiteDe(), de, 6);
     links(Information1, SeiteInt(), en, 6);
+    links(m_soft_de, SeiteDe(), softDe, 2);
+    links(m_soft_en, SeiteInt(), softEn, 2);
 }
 
 void Tprog::Verbinden() {
@@ -496,17 +509,27 @@ void Tprog::Verbinden() {
     connect(m_konfig_save, &QAction::triggered, this, &Tprog::m_konfig_saveClick);
     connect(m_konfig_open, &QAction::triggered, this, &Tprog::m_konfig_openClick);
     connect(m_konfig_alsstart, &QAction::triggered, this, &Tprog::m_konfig_alsstartClick);
-    connect(Funktionen2, &QAction::triggered, this, [this] {
-        if (programm_.hilfe) programm_.hilfe->show();
-    });
-    connect(Introduction1, &QAction::triggered, this, [this] {
-        if (programm_.hilfe_en) programm_.hilfe_en->show();
-    });
-    for (QAction* a : {m_soft_de_alle, m_soft_en_alle}) {
-        connect(a, &QAction::triggered, this, [this, a] {
-            if (programm_.seiteOeffnen) programm_.seiteOeffnen(a->text());
+    // Each help item shows its page of the German or the English help window.
+    const std::pair<QAction*, int> deSeiten[] = {{Funktionen2, Thilfe::pc_hilfe},
+                                                 {Empfehlungen1, Thilfe::pc_empf},
+                                                 {Software1, Thilfe::pc_software},
+                                                 {WiesoSpenden1, Thilfe::pc_spenden},
+                                                 {Lizenz1, Thilfe::pc_lizenz},
+                                                 {KurzbeschreibungallerProgramme1, Thilfe::pc_software}};
+    for (auto [a, seite] : deSeiten)
+        connect(a, &QAction::triggered, this, [this, seite] {
+            if (programm_.hilfe) programm_.hilfe->SeiteZeigen(seite);
         });
-    }
+    const std::pair<QAction*, int> enSeiten[] = {{Introduction1, Thilfe::pc_hilfe},
+                                                 {Regards1, Thilfe::pc_empf},
+                                                 {Software2, Thilfe::pc_software},
+                                                 {WhyDonate1, Thilfe::pc_spenden},
+                                                 {Licence1, Thilfe::pc_lizenz},
+                                                 {BriefDescriptionoftheSoftware1, Thilfe::pc_software}};
+    for (auto [a, seite] : enSeiten)
+        connect(a, &QAction::triggered, this, [this, seite] {
+            if (programm_.hilfe_en) programm_.hilfe_en->SeiteZeigen(seite);
+        });
 }
 
 QString Tprog::Startkonfiguration() const {
@@ -595,8 +618,10 @@ void Tprog::Timer1Timer() {
     laspenden->setText(HinweisText(HinweisZaehler, programm_.deutsch()));
 }
 
-void Tprog::laspendenClick() {
-    if (programm_.seiteOeffnen) programm_.seiteOeffnen(laspenden->text());
+void Tprog::laspendenClick() { programm_.Oeffnen(AdresseMitBeschreibung(laspenden->text(), Ort::Spende, false)); }
+
+void Tprog::BrowseToMenuCaption(const QString& beschriftung) {
+    programm_.Oeffnen(AdresseMitBeschreibung(beschriftung, Ort::Menue, true));
 }
 
 bool Tprog::eventFilter(QObject* o, QEvent* e) {

@@ -43,8 +43,9 @@ public:
     QAction *m_userunits, *m_bugreport, *m_close;
     QAction *m_einstopt, *m_konfig_save, *m_konfig_open, *m_konfig_alsstart;
     QAction *m_konfig_autosave_nie, *m_konfig_autosave_alles, *Deutsch1, *Englisch1;
-    QAction *m_soft_de_alle, *m_soft_en_alle;
-    QAction *Funktionen2, *FehleroderVerbesserungmelden1, *Introduction1, *ReportBugorImprovement1;
+    QAction *KurzbeschreibungallerProgramme1, *BriefDescriptionoftheSoftware1;
+    QAction *Funktionen2, *FehleroderVerbesserungmelden1, *Empfehlungen1, *Software1, *WiesoSpenden1, *Lizenz1;
+    QAction *Introduction1, *ReportBugorImprovement1, *Regards1, *Software2, *WhyDonate1, *Licence1;
 
     // Top strip.
     QWidget* Panel7;
@@ -148,6 +149,7 @@ public slots:
     void Englisch1Click();
     void Timer1Timer();
     void laspendenClick();
+    void BrowseToMenuCaption(const QString& beschriftung);
     void m_closeClick();
     void m_einstoptClick();
     void m_userunitsClick();

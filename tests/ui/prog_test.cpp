@@ -32,6 +32,11 @@ struct Aufzeichnung : ui::Meldungen {
     QStringList fehler, hinweise;
     void Fehler(const QString& t) override { fehler.append(t); }
     void Hinweis(const QString& t) override { hinweise.append(t); }
+    bool Frage(const QString& t) override {
+        fragen.append(t);
+        return false;
+    }
+    QStringList fragen;
 };
 
 class Hauptfenster : public ::testing::Test {
