@@ -49,10 +49,8 @@ void KonfigurationUebernehmen(Tprog& w, settings::Optionen& o, const settings::T
         w.resize(z.PB, z.PH + w.menu->sizeHint().height());
         w.move(z.PL, z.PT);
     }
-    if (z.autosaveImmer)
-        w.m_konfig_autosave_alles->setChecked(true);
-    else
-        w.m_konfig_autosave_nie->setChecked(true);
+    w.m_konfig_autosave_nie->setChecked(z.autosaveNie);
+    w.m_konfig_autosave_alles->setChecked(z.autosaveImmer);
 }
 
 void Verdrahten(Programm& p) {

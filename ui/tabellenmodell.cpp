@@ -4,7 +4,9 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace quarnelo::ui {
 
@@ -34,6 +36,32 @@ Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
     if (!index.isValid()) f |= Qt::ItemIsDropEnabled;
     return f;
+}
+
+namespace {
+
+const QString kZeilenFormat = QStringLiteral("application/x-quarnelo-table-rows");
+
+}  // namespace
+
+QByteArray Tabellenmodell::Herkunft() const {
+    // Process and model together: rows dragged from another running program
+    // never count as rows of this table.
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(this));
+}
+
+QStringList Tabellenmodell::mimeTypes() const { return {kZeilenFormat}; }
+
+QMimeData* Tabellenmodell::mimeData(const QModelIndexList&) const {
+    // The rows themselves stay where they are; the drop moves the selection.
+    auto* d = new QMimeData;
+    d->setData(kZeilenFormat, Herkunft());
+    return d;
+}
+
+bool Tabellenmodell::EigeneZeilen(const QMimeData* daten) const {
+    return daten && daten->data(kZeilenFormat) == Herkunft();
 }
 
 Qt::DropActions Tabellenmodell::supportedDropActions() const { return Qt::CopyAction | Qt::MoveAction; }
@@ -99,7 +127,8 @@ void Einheitentabelle::dropEvent(QDropEvent* e) {
     // Reported as a copy so that the view does not remove the dragged rows itself.
     e->setDropAction(Qt::CopyAction);
     e->accept();
-    if (e->source() != this || !listDragDrop) return;
+    const auto* m = qobject_cast<const Tabellenmodell*>(model());
+    if (!m || !m->EigeneZeilen(e->mimeData()) || !listDragDrop) return;
     const QModelIndex unter = indexAt(e->position().toPoint());
     listDragDrop(unter.isValid() ? unter.row() : -1);
 }

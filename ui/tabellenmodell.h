@@ -25,6 +25,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     Qt::DropActions supportedDropActions() const override;
     Qt::DropActions supportedDragActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+
+    /// Whether dragged data are rows of this very table.
+    bool EigeneZeilen(const QMimeData* daten) const;
 
     void SpaltenSetzen(const QStringList& titel);
 
@@ -35,6 +40,8 @@ public:
     void WerteGeaendert();
 
 private:
+    QByteArray Herkunft() const;
+
     QVector<Tabellenzeile>& zeilen_;
     QStringList titel_;
     int umbau_ = 0;  // inside a reset no change signal may go out

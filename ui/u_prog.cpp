@@ -367,11 +367,9 @@ void Tprog::MenuesAufbauen() {
     m_konfig_autosave = Benannt(Einstellungen2->addMenu(QString()), "m_konfig_autosave");
     m_konfig_autosave_nie = Benannt(m_konfig_autosave->addAction(QString()), "m_konfig_autosave_nie");
     m_konfig_autosave_alles = Benannt(m_konfig_autosave->addAction(QString()), "m_konfig_autosave_alles");
-    auto* autosave = new QActionGroup(this);
-    for (QAction* a : {m_konfig_autosave_nie, m_konfig_autosave_alles}) {
-        a->setCheckable(true);
-        autosave->addAction(a);
-    }
+    // Not an exclusive group: a hand-edited configuration may check both or
+    // neither, and the menu shows what it says.
+    for (QAction* a : {m_konfig_autosave_nie, m_konfig_autosave_alles}) a->setCheckable(true);
     m_konfig_autosave_nie->setChecked(true);
     Einstellungen2->addSeparator();
     m_einstspr = Benannt(Einstellungen2->addMenu(QString()), "m_einstspr");
@@ -509,6 +507,8 @@ void Tprog::Verbinden() {
     connect(m_konfig_save, &QAction::triggered, this, &Tprog::m_konfig_saveClick);
     connect(m_konfig_open, &QAction::triggered, this, &Tprog::m_konfig_openClick);
     connect(m_konfig_alsstart, &QAction::triggered, this, &Tprog::m_konfig_alsstartClick);
+    connect(m_konfig_autosave_nie, &QAction::triggered, this, &Tprog::m_konfig_autosave_nieClick);
+    connect(m_konfig_autosave_alles, &QAction::triggered, this, &Tprog::m_konfig_autosave_allesClick);
     // Each help item shows its page of the German or the English help window.
     const std::pair<QAction*, int> deSeiten[] = {{Funktionen2, Thilfe::pc_hilfe},
                                                  {Empfehlungen1, Thilfe::pc_empf},
@@ -556,8 +556,13 @@ bool Tprog::event(QEvent* e) {
 }
 
 void Tprog::closeEvent(QCloseEvent* e) {
-    // Closing by the close box saves the start configuration when chosen.
-    if (m_konfig_autosave_alles->isChecked()) m_konfig_alsstartClick();
+    // Closing by the close box saves the start configuration when chosen; if
+    // that fails the error is shown and the window stays open, so the user can
+    // choose where the settings go instead of losing them.
+    if (m_konfig_autosave_alles->isChecked() && !KonfigurationSchreiben(Startkonfiguration())) {
+        e->ignore();
+        return;
+    }
     e->accept();
     if (programm_.start) programm_.start->close();
 }
@@ -592,8 +597,7 @@ void Tprog::m_konfig_saveClick() {
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(QStringLiteral("qcf"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
-    const QString datei = d.selectedFiles().first();
-    if (programm_.konfigurationSpeichern) Geschuetzt([&] { programm_.konfigurationSpeichern(datei); });
+    KonfigurationSchreiben(d.selectedFiles().first());
 }
 
 void Tprog::m_konfig_openClick() {
@@ -609,8 +613,26 @@ void Tprog::m_konfig_openClick() {
     if (programm_.konfigurationLaden) Geschuetzt([&] { programm_.konfigurationLaden(datei, false); });
 }
 
-void Tprog::m_konfig_alsstartClick() {
-    if (programm_.konfigurationSpeichern) Geschuetzt([&] { programm_.konfigurationSpeichern(Startkonfiguration()); });
+void Tprog::m_konfig_alsstartClick() { KonfigurationSchreiben(Startkonfiguration()); }
+
+bool Tprog::KonfigurationSchreiben(const QString& datei) {
+    if (!programm_.konfigurationSpeichern) return true;
+    bool ok = false;
+    Geschuetzt([&] {
+        programm_.konfigurationSpeichern(datei);
+        ok = true;
+    });
+    return ok;
+}
+
+void Tprog::m_konfig_autosave_nieClick() {
+    m_konfig_autosave_nie->setChecked(true);
+    m_konfig_autosave_alles->setChecked(false);
+}
+
+void Tprog::m_konfig_autosave_allesClick() {
+    m_konfig_autosave_alles->setChecked(true);
+    m_konfig_autosave_nie->setChecked(false);
 }
 
 void Tprog::Timer1Timer() {

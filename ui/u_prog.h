@@ -33,6 +33,9 @@ class Rahmen;
 class Tprog : public QMainWindow {
     Q_OBJECT
 public:
+    /// The clipboard format of the 8-bit copy beside the Unicode text.
+    static constexpr const char* kAnsiFormat = "text/plain;charset=windows-1252";
+
     explicit Tprog(Programm& programm);
     ~Tprog() override;
 
@@ -157,6 +160,8 @@ public slots:
     void m_konfig_saveClick();
     void m_konfig_openClick();
     void m_konfig_alsstartClick();
+    void m_konfig_autosave_nieClick();
+    void m_konfig_autosave_allesClick();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -183,6 +188,8 @@ private:
     void ZeilenNeu(const std::function<void()>& aenderung);
     void AuswahlSetzen(const QVector<int>& zeilen);
     QString Kopieren(const QString& text);
+    // Writes a configuration file; a failure is shown and gives false.
+    bool KonfigurationSchreiben(const QString& datei);
     template <class F>
     void Geschuetzt(F&& f);
     template <class F>

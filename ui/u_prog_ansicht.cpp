@@ -8,6 +8,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 
@@ -175,7 +176,12 @@ void Tprog::te_einheit1KeyUp(QComboBox* box) {
 void Tprog::te_einheit1Enter(QComboBox* box) { ComboFuellen(box, QString()); }
 
 QString Tprog::Kopieren(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
+    // Unicode text, and the same text in the 8-bit code page for programs that
+    // read only that (characters outside it become "?", the minus sign "-").
+    auto* daten = new QMimeData;
+    daten->setText(text);
+    daten->setData(QString::fromLatin1(kAnsiFormat), QByteArray::fromStdString(conversion::Ansi(text)));
+    QGuiApplication::clipboard()->setMimeData(daten);
     return text;
 }
 

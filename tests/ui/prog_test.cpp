@@ -9,14 +9,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ui/anbindung.h"
 #include "ui/programm.h"
 #include "ui/rahmen.h"
 #include "ui/tabellenmodell.h"
@@ -287,6 +291,54 @@ TEST_F(Hauptfenster, CopyButtonsPutValueAndUnitOnTheClipboard) {
     EXPECT_EQ(F<QPlainTextEdit>("memo_einzel")->toPlainText(), zwei + QLatin1Char('\n') + zwei);
 }
 
+TEST_F(Hauptfenster, CopiesCarryAnEightBitFormBesideTheUnicodeText) {
+    Kategorie("Temperatur (Kelvin, K)");
+    Einheit("te_einheit1", "Celsius (°C), Skalen");
+    Einheit("te_einheit2", "Fahrenheit (°F), Skalen");
+    F<QLineEdit>("te_wert1")->setText(QStringLiteral("−20"));  // the minus sign U+2212
+    F<QAbstractButton>("te_copyeinheit2")->click();
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(daten, nullptr);
+    EXPECT_EQ(daten->text(), QStringLiteral("-4 °F"));
+    EXPECT_EQ(daten->data(QString::fromLatin1(ui::Tprog::kAnsiFormat)), QByteArray("-4 \xb0" "F"));
+    {
+        const QSignalBlocker still(F<QLineEdit>("te_wert2"));
+        F<QLineEdit>("te_wert2")->setText(QStringLiteral("−1 Ω"));
+    }
+    F<QAbstractButton>("te_copyallein2")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(QString::fromLatin1(ui::Tprog::kAnsiFormat)),
+              QByteArray("-1 ?"));
+}
+
+TEST_F(Hauptfenster, DroppingDraggedRowsMovesThemBeforeTheDropRow) {
+    Modus(2);
+    QTableView* list = F<QTableView>("list");
+    const QString erste = Zelle(0, 2), zweite = Zelle(1, 2), fuenfte = Zelle(4, 2);
+    Markieren({0, 1});
+    const QModelIndexList gezogen = list->selectionModel()->selectedIndexes();
+    // A drop as the platform delivers it: the drag enters, then drops.
+    auto ablegen = [&](QMimeData* daten, int zeile) {
+        const QPointF ziel = list->visualRect(Tabelle()->index(zeile, 2)).center();
+        QDropEvent e(ziel, Qt::CopyAction | Qt::MoveAction, daten, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent ein(ziel.toPoint(), Qt::CopyAction | Qt::MoveAction, daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &ein);
+        QCoreApplication::sendEvent(list->viewport(), &e);
+        delete daten;
+    };
+    // Data of another origin (another program, another table) move nothing.
+    auto* fremd = new QMimeData;
+    fremd->setData(QStringLiteral("application/x-quarnelo-table-rows"), "1:2");
+    ablegen(fremd, 4);
+    EXPECT_EQ(Zelle(0, 2), erste);
+
+    ablegen(Tabelle()->mimeData(gezogen), 4);
+    EXPECT_EQ(Zelle(2, 2), erste);
+    EXPECT_EQ(Zelle(3, 2), zweite);
+    EXPECT_EQ(Zelle(4, 2), fuenfte);
+    EXPECT_EQ(Tabelle()->rowCount(), 952);
+    EXPECT_EQ(list->selectionModel()->selectedRows().size(), 2);
+}
+
 TEST_F(Hauptfenster, SwitchingToEnglishResetsCategoryModeAndPrefixes) {
     Kategorie("Volumen (Kubikmeter, m³)");
     Modus(2);
@@ -386,6 +438,121 @@ TEST(Startfenster, HandsOverAtTheFourthTickAndHidesItselfAtTheSixth) {
     EXPECT_EQ(!start.findChild<QLabel*>(QStringLiteral("Image1"))->isHidden(), p.spr == QLatin1String("de"));
     p.start = nullptr;
     p.prog = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The main window wired to the real configuration files in its program folder.
+class Konfigurationsdatei : public Hauptfenster {
+protected:
+    void SetUp() override {
+        Hauptfenster::SetUp();
+        p.prog = w.get();
+        ui::Verdrahten(p);
+        p.adresseOeffnen = nullptr;
+    }
+    QString Auto() const { return ordner.filePath(QStringLiteral("Auto.qcf")); }
+};
+
+TEST_F(Konfigurationsdatei, ASavedConfigurationReloadsOptionsChecksAndGeometry) {
+    w->show();
+    p.optionen.rb_general = false;
+    p.optionen.rb_fixed = true;
+    p.optionen.cb_fixed = QStringLiteral("10");
+    p.optionen.cb_stellen = QStringLiteral("2");
+    p.optionen.ed_sep = QStringLiteral("  ");
+    p.optionen.rb_dsys = false;
+    p.optionen.rb_dpunkt = true;
+    F<QCheckBox>("cb_insmemo")->setChecked(true);
+    F<QTableView>("list")->setColumnWidth(0, 151);
+    w->resize(600, 540);
+    w->move(40, 30);
+    w->m_konfig_autosave_allesClick();
+    w->m_konfig_alsstartClick();
+    ASSERT_TRUE(QFileInfo(Auto()).isFile());
+    EXPECT_TRUE(meldungen.fehler.isEmpty());
+
+    // Everything back to its defaults, then the file again.
+    p.optionen = settings::Optionen::MitSystemtrenner(QLatin1Char(','));
+    F<QCheckBox>("cb_insmemo")->setChecked(false);
+    F<QTableView>("list")->setColumnWidth(0, 130);
+    w->resize(517, 514);
+    w->m_konfig_autosave_nieClick();
+    p.konfigurationLaden(Auto(), false);
+
+    EXPECT_TRUE(p.optionen.rb_fixed);
+    EXPECT_FALSE(p.optionen.rb_general);
+    EXPECT_EQ(p.optionen.Genauigkeit, 10);
+    EXPECT_EQ(p.optionen.Ziffern, 2);
+    EXPECT_EQ(p.optionen.ed_sep, QStringLiteral("  "));
+    EXPECT_EQ(p.optionen.Dezimaltrenner, QLatin1Char('.'));
+    EXPECT_TRUE(F<QCheckBox>("cb_insmemo")->isChecked());
+    EXPECT_EQ(F<QTableView>("list")->columnWidth(0), 151);
+    EXPECT_EQ(w->width(), 600);
+    EXPECT_EQ(w->height(), 540);
+    EXPECT_TRUE(w->m_konfig_autosave_alles->isChecked());
+    EXPECT_FALSE(w->m_konfig_autosave_nie->isChecked());
+    // The view is rebuilt with the loaded options: fixed format, point.
+    Tippen("te_wert1", "1");
+    EXPECT_EQ(Text("te_wert2"), QStringLiteral("39.37"));
+}
+
+TEST_F(Konfigurationsdatei, AlwaysSavesOnTheCloseBoxButNotOnCloseFromTheMenu) {
+    w->show();
+    w->m_konfig_autosave_allesClick();
+    w->m_closeClick();
+    EXPECT_FALSE(QFileInfo::exists(Auto()));
+    w->show();
+    w->close();
+    EXPECT_TRUE(QFileInfo(Auto()).isFile());
+    EXPECT_FALSE(w->isVisible());
+
+    // "Nie": the close box writes nothing.
+    ASSERT_TRUE(QFile::remove(Auto()));
+    w->m_konfig_autosave_nieClick();
+    w->show();
+    w->close();
+    EXPECT_FALSE(QFileInfo::exists(Auto()));
+}
+
+TEST_F(Konfigurationsdatei, AFailedSaveOnClosingIsShownAndTheWindowStaysOpen) {
+    // A folder where the file should be: the file cannot be created.
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Auto.qcf")));
+    w->show();
+    w->m_konfig_autosave_allesClick();
+    w->close();
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_EQ(meldungen.fehler.size(), 1);
+    EXPECT_TRUE(meldungen.fehler[0].contains(QStringLiteral("Auto.qcf"))) << meldungen.fehler[0].toStdString();
+    w->m_konfig_autosave_nieClick();
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(Konfigurationsdatei, AMaximizedStartConfigurationMaximizesAtTheFirstActivation) {
+    QFile datei(Auto());
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("[SP]\r\nPF=1\r\nPB=300\r\n");
+    datei.close();
+    w->show();  // loads the start configuration
+    EXPECT_EQ(w->Tag, 0);
+    EXPECT_EQ(w->width(), 517);  // PB is not used when PF is set
+    QEvent aktiv(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(w.get(), &aktiv);
+    EXPECT_EQ(w->Tag, 1);
+    EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(Konfigurationsdatei, ALoadOfAMissingFileChangesNoSettingButResetsTheView) {
+    Kategorie("Temperatur (Kelvin, K)");
+    const settings::Optionen vorher = p.optionen;
+    p.konfigurationLaden(ordner.filePath(QStringLiteral("fehlt.qcf")), false);
+    EXPECT_EQ(p.optionen.cb_stellen, vorher.cb_stellen);
+    EXPECT_EQ(p.optionen.rb_general, vorher.rb_general);
+    EXPECT_EQ(F<QComboBox>("cb_kategorie")->currentText(), QStringLiteral("Länge (Meter, m)"));
+    EXPECT_TRUE(meldungen.fehler.isEmpty());
 }
 
 }  // namespace
