@@ -11,6 +11,7 @@
 #include "textfiles/benutzereinheiten.h"
 #include "ui/programm.h"
 #include "ui/tabellenmodell.h"
+#include "ui/u_optionen.h"
 #include "ui/u_prog.h"
 
 namespace quarnelo::ui {
@@ -70,6 +71,7 @@ void Verdrahten(Programm& p) {
         settings::TKonfiguration z = KonfigurationErfassen(*p.prog, p.optionen);
         settings::KonfigurationLaden(datei, z, b, start);
         KonfigurationUebernehmen(*p.prog, p.optionen, z);
+        if (p.optionenFenster) p.optionenFenster->Anzeigen();
         p.prog->sprachealles();
     };
     p.konfigurationSpeichern = [&p](const QString& datei) {

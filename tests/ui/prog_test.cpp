@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include "ui/programm.h"
 #include "ui/rahmen.h"
 #include "ui/tabellenmodell.h"
+#include "ui/u_optionen.h"
 #include "ui/u_prog.h"
 #include "ui/u_start.h"
 
@@ -450,9 +452,13 @@ protected:
     void SetUp() override {
         Hauptfenster::SetUp();
         p.prog = w.get();
+        optionen = std::make_unique<ui::Toptionen>(p);
+        p.optionenFenster = optionen.get();
         ui::Verdrahten(p);
         p.adresseOeffnen = nullptr;
     }
+    void TearDown() override { p.optionenFenster = nullptr; }
+    std::unique_ptr<ui::Toptionen> optionen;
     QString Auto() const { return ordner.filePath(QStringLiteral("Auto.qcf")); }
 };
 
@@ -494,6 +500,10 @@ TEST_F(Konfigurationsdatei, ASavedConfigurationReloadsOptionsChecksAndGeometry) 
     EXPECT_EQ(w->height(), 540);
     EXPECT_TRUE(w->m_konfig_autosave_alles->isChecked());
     EXPECT_FALSE(w->m_konfig_autosave_nie->isChecked());
+    // The options window shows the loaded record.
+    EXPECT_TRUE(optionen->findChild<QRadioButton*>(QStringLiteral("rb_fixed"))->isChecked());
+    EXPECT_EQ(optionen->findChild<QComboBox*>(QStringLiteral("cb_fixed"))->currentText(), QStringLiteral("10"));
+    EXPECT_TRUE(optionen->findChild<QRadioButton*>(QStringLiteral("rb_dpunkt"))->isChecked());
     // The view is rebuilt with the loaded options: fixed format, point.
     Tippen("te_wert1", "1");
     EXPECT_EQ(Text("te_wert2"), QStringLiteral("39.37"));
