@@ -1,20 +1,14 @@
-// Placeholder of the window Tbugreport_de; its content comes with its own work item.
+// The German report window for errors and proposals.
 #pragma once
 
-#include <QWidget>
+#include "ui/berichtfenster.h"
 
 namespace quarnelo::ui {
 
-struct Programm;
-
-class Tbugreport_de : public QWidget {
+class Tbugreport_de : public Berichtfenster {
     Q_OBJECT
 public:
     explicit Tbugreport_de(Programm& programm);
-    void sprache();
-
-private:
-    Programm& programm_;
 };
 
 }  // namespace quarnelo::ui

@@ -1,20 +1,14 @@
-// Placeholder of the window Tbugreport_en; its content comes with its own work item.
+// The English report window for errors and proposals.
 #pragma once
 
-#include <QWidget>
+#include "ui/berichtfenster.h"
 
 namespace quarnelo::ui {
 
-struct Programm;
-
-class Tbugreport_en : public QWidget {
+class Tbugreport_en : public Berichtfenster {
     Q_OBJECT
 public:
     explicit Tbugreport_en(Programm& programm);
-    void sprache();
-
-private:
-    Programm& programm_;
 };
 
 }  // namespace quarnelo::ui

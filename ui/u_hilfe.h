@@ -1,25 +1,19 @@
-// Placeholder of the window Thilfe; its content comes with its own work item.
+// The German help window. Its pages are those of Hilfefenster::Seite
+// (Thilfe::pc_hilfe … Thilfe::pc_lizenz).
 #pragma once
 
-#include <QWidget>
+#include "ui/hilfefenster.h"
 
 namespace quarnelo::ui {
 
-struct Programm;
-
-class Thilfe : public QWidget {
+class Thilfe : public Hilfefenster {
     Q_OBJECT
 public:
-    // The pages of the page control pc, in their order.
-    enum Seite { pc_hilfe, pc_empf, pc_software, pc_spenden, pc_lizenz };
-
     explicit Thilfe(Programm& programm);
-    void sprache();
-    /// Shows the window (brings it up when shown) with `seite` as the active page.
-    void SeiteZeigen(int seite);
 
-private:
-    Programm& programm_;
+    QPushButton* btide1;  // "<< zurück"
+    QPushButton* btide2;  // "weiter >>"
+    QLabel* Image2;       // the logo
 };
 
 }  // namespace quarnelo::ui

@@ -1,23 +1,19 @@
-// Placeholder of the window Thilfe_en; its content comes with its own work item.
+// The English help window; its pages are those of the German one
+// (Thilfe::pc_hilfe … Thilfe::pc_lizenz).
 #pragma once
 
-#include <QWidget>
+#include "ui/hilfefenster.h"
 
 namespace quarnelo::ui {
 
-struct Programm;
-
-class Thilfe_en : public QWidget {
+class Thilfe_en : public Hilfefenster {
     Q_OBJECT
 public:
     explicit Thilfe_en(Programm& programm);
-    void sprache();
-    /// Shows the window (brings it up when shown) with `seite` (Thilfe::Seite)
-    /// as the active page.
-    void SeiteZeigen(int seite);
 
-private:
-    Programm& programm_;
+    QPushButton* btien1;  // "<< back"
+    QPushButton* btien2;  // "next >>"
+    QLabel* Image3;       // the logo
 };
 
 }  // namespace quarnelo::ui
