@@ -25,6 +25,11 @@
 #include "ui/programm.h"
 #include "ui/rahmen.h"
 #include "ui/tabellenmodell.h"
+#include "ui/hilfefenster.h"
+#include "ui/u_bugreport_de.h"
+#include "ui/u_bugreport_en.h"
+#include "ui/u_hilfe.h"
+#include "ui/u_hilfe_en.h"
 #include "ui/u_optionen.h"
 #include "ui/u_prog.h"
 #include "ui/u_start.h"
@@ -563,6 +568,112 @@ TEST_F(Konfigurationsdatei, ALoadOfAMissingFileChangesNoSettingButResetsTheView)
     EXPECT_EQ(p.optionen.rb_general, vorher.rb_general);
     EXPECT_EQ(F<QComboBox>("cb_kategorie")->currentText(), QStringLiteral("Länge (Meter, m)"));
     EXPECT_TRUE(meldungen.fehler.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The main window with every window of the program, and the opened addresses recorded.
+class Menues : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p.meldungen = &meldungen;
+        p.programmOrdner = ordner.path();
+        ui::FensterErzeugen(p);
+        p.start->Timer1->stop();
+        p.adresseOeffnen = [this](const QString& a) { adressen.append(a); };
+    }
+    void TearDown() override { ui::FensterFreigeben(p); }
+
+    QAction* Aktion(const char* name) {
+        auto* a = p.prog->findChild<QAction*>(QString::fromLatin1(name));
+        if (!a) ADD_FAILURE() << "no menu item " << name;
+        return a;
+    }
+    QTemporaryDir ordner;
+    Aufzeichnung meldungen;
+    ui::Programm p;
+    QStringList adressen;
+};
+
+TEST_F(Menues, HelpItemsShowTheirPageOfTheHelpWindowOfTheirLanguage) {
+    struct Fall {
+        const char* aktion;
+        bool deutsch;
+        int seite;
+    };
+    const Fall faelle[] = {{"Funktionen2", true, ui::Thilfe::pc_hilfe},
+                           {"Empfehlungen1", true, ui::Thilfe::pc_empf},
+                           {"Software1", true, ui::Thilfe::pc_software},
+                           {"WiesoSpenden1", true, ui::Thilfe::pc_spenden},
+                           {"Lizenz1", true, ui::Thilfe::pc_lizenz},
+                           {"KurzbeschreibungallerProgramme1", true, ui::Thilfe::pc_software},
+                           {"Introduction1", false, ui::Thilfe::pc_hilfe},
+                           {"Regards1", false, ui::Thilfe::pc_empf},
+                           {"Software2", false, ui::Thilfe::pc_software},
+                           {"WhyDonate1", false, ui::Thilfe::pc_spenden},
+                           {"Licence1", false, ui::Thilfe::pc_lizenz},
+                           {"BriefDescriptionoftheSoftware1", false, ui::Thilfe::pc_software}};
+    for (const Fall& f : faelle) {
+        p.hilfe->hide();
+        p.hilfe_en->hide();
+        Aktion(f.aktion)->trigger();
+        ui::Hilfefenster* h = f.deutsch ? static_cast<ui::Hilfefenster*>(p.hilfe) : p.hilfe_en;
+        ui::Hilfefenster* andere = f.deutsch ? static_cast<ui::Hilfefenster*>(p.hilfe_en) : p.hilfe;
+        EXPECT_TRUE(h->isVisible()) << f.aktion;
+        EXPECT_FALSE(andere->isVisible()) << f.aktion;
+        EXPECT_EQ(h->pc->currentIndex(), f.seite) << f.aktion;
+    }
+}
+
+TEST_F(Menues, TheReportItemShowsTheReportWindowOfTheLanguage) {
+    for (const char* spr : {"de", "en", "fr"}) {
+        p.bugreport_de->hide();
+        p.bugreport_en->hide();
+        p.spr = QString::fromLatin1(spr);
+        Aktion("m_bugreport")->trigger();
+        const bool de = p.spr == QLatin1String("de");
+        EXPECT_EQ(p.bugreport_de->isVisible(), de) << spr;
+        EXPECT_EQ(p.bugreport_en->isVisible(), !de) << spr;
+    }
+}
+
+TEST_F(Menues, WebItemsOpenTheirAddressWithTheMenuLetter) {
+    QMenu* info = p.prog->findChild<QMenu*>(QStringLiteral("Information1"));
+    QMenu* hilfe = p.prog->findChild<QMenu*>(QStringLiteral("Hilfe1"));
+    QMenu* softEn = p.prog->findChild<QMenu*>(QStringLiteral("m_soft_en"));
+    ASSERT_TRUE(info && hilfe && softEn);
+    struct Fall {
+        QMenu* menue;
+        QString beschriftung;
+        const char* adresse;
+    };
+    const Fall faelle[] = {
+        {info, QStringLiteral("www.quarnelo.com/quarnelo-help - Introduction to this Software"),
+         "https://www.quarnelo.com/quarnelo-help&rf=qnm"},
+        {info, QStringLiteral("www.quarnelo.com"), "https://www.quarnelo.com/&rf=qnm"},
+        {hilfe, QStringLiteral("www.quarnelo.de"), "https://www.quarnelo.de/&rf=qnm"},
+        {hilfe, QStringLiteral("www.quarnelo.de/spenden - Wenn Sie diese Anwendung mögen"),
+         "https://www.quarnelo.de/spenden&rf=qnm"},
+        {softEn, QStringLiteral("www.quarnelo.com/individual-fit - Individual Adaption of existing Software"),
+         "https://www.quarnelo.com/individual-fit&rf=qnm"},
+    };
+    for (const Fall& f : faelle) {
+        QAction* gefunden = nullptr;
+        for (QAction* a : f.menue->actions())
+            if (a->text() == f.beschriftung) gefunden = a;
+        ASSERT_NE(gefunden, nullptr) << f.beschriftung.toStdString();
+        adressen.clear();
+        gefunden->trigger();
+        EXPECT_EQ(adressen, QStringList{QString::fromLatin1(f.adresse)});
+    }
+    // The donation line of the main window keeps "s".
+    adressen.clear();
+    p.prog->laspendenClick();
+    ASSERT_EQ(adressen.size(), 1);
+    EXPECT_TRUE(adressen[0].endsWith(QStringLiteral("&rf=qns"))) << adressen[0].toStdString();
+    EXPECT_FALSE(adressen[0].contains(QStringLiteral(" - ")));
 }
 
 }  // namespace
