@@ -33,6 +33,7 @@
 #include "ui/u_optionen.h"
 #include "ui/u_prog.h"
 #include "ui/u_start.h"
+#include "ui/u_userunits.h"
 
 using namespace quarnelo;
 using S = catalog::Tabellenzeile;
@@ -674,6 +675,42 @@ TEST_F(Menues, WebItemsOpenTheirAddressWithTheMenuLetter) {
     ASSERT_EQ(adressen.size(), 1);
     EXPECT_TRUE(adressen[0].endsWith(QStringLiteral("&rf=qns"))) << adressen[0].toStdString();
     EXPECT_FALSE(adressen[0].contains(QStringLiteral(" - ")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Zusammenspiel, AUnitSavedInTheEditorIsOfferedByTheMainWindowInANewCategory) {
+    QTemporaryDir ordner;
+    Aufzeichnung meldungen;
+    ui::Programm p;
+    p.meldungen = &meldungen;
+    p.programmOrdner = ordner.path();
+    ui::Verdrahten(p);
+    ui::FensterErzeugen(p);
+    p.start->Timer1->stop();
+
+    auto feld = [&](const char* name, const char* text) {
+        p.userunits->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    };
+    p.userunits->findChild<QComboBox*>(QStringLiteral("cb_kategorie"))->setEditText(QStringLiteral("Eigene"));
+    feld("ed_einheit", "Halbmeter");
+    feld("ed_abk", "hm");
+    feld("ed_ordnung", "Eigene");
+    feld("ed_faktor", "0,5");
+    p.userunits->AddClick();
+    p.userunits->SpeichernClick();
+    EXPECT_TRUE(meldungen.fehler.isEmpty());
+    EXPECT_TRUE(meldungen.hinweise.isEmpty());
+
+    // The main window lists the category and converts with the unit.
+    QComboBox* kategorie = p.prog->cb_kategorie;
+    ASSERT_GE(kategorie->findText(QStringLiteral("Eigene")), 0);
+    kategorie->setCurrentText(QStringLiteral("Eigene"));
+    QComboBox* einheit = p.prog->te_einheit1;
+    EXPECT_GE(einheit->findText(QStringLiteral("Halbmeter (hm), Eigene")), 0);
+    ui::FensterFreigeben(p);
 }
 
 }  // namespace
