@@ -21,7 +21,7 @@
 #include <exception>
 
 #include "catalog/registry.h"
-#include "numeric/ansi.h"
+#include "conversion/umrechnung.h"
 #include "numeric/checks.h"
 #include "textfiles/benutzereinheiten.h"
 #include "textfiles/textdatei.h"
@@ -44,8 +44,6 @@ T* Benannt(T* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
-
-std::string Ansi(const QString& text) { return numeric::AnsiAusUtf16(text.toStdU16String()); }
 
 }  // namespace
 
@@ -341,7 +339,7 @@ void Tuserunits::AddClick() {
     QString faktor;
     if (rb_fakt->isChecked()) {
         faktor = ed_faktor->text();
-        if (!numeric::TermGueltig(Ansi(faktor))) {
+        if (!numeric::TermGueltig(conversion::Ansi(faktor))) {
             if (programm_.meldungen)
                 programm_.meldungen->Hinweis(
                     (de ? QStringLiteral("Sie haben folgenden ungültigen Faktor eingegeben:")
@@ -354,7 +352,7 @@ void Tuserunits::AddClick() {
         }
     } else {
         faktor = ed_term1->text() + QLatin1Char('&') + ed_term2->text();
-        if (!numeric::ZweiTermeGueltig(Ansi(faktor))) {
+        if (!numeric::ZweiTermeGueltig(conversion::Ansi(faktor))) {
             if (programm_.meldungen)
                 programm_.meldungen->Hinweis(
                     (de ? QStringLiteral("Sie haben folgenden ungültigen Term eingegeben:")
