@@ -26,8 +26,9 @@ settings::TKonfiguration KonfigurationErfassen(const Tprog& w, const settings::O
     const int menue = w.menu->height();
     z.PB = w.width();
     z.PH = w.height() - menue;
-    z.PT = w.geometry().top();
-    z.PL = w.geometry().left();
+    // The outer edges, as move() places them again.
+    z.PT = w.frameGeometry().top();
+    z.PL = w.frameGeometry().left();
     z.PR = w.Panel3->width();
     z.PO = w.Panel4->height();
     z.Tag = w.Tag;

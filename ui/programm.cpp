@@ -19,7 +19,8 @@ void Nachrichtenfenster::Fehler(const QString& text) {
 }
 
 void Nachrichtenfenster::Hinweis(const QString& text) {
-    QMessageBox::information(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(), text);
+    // Every such message reports an entry the program cannot use.
+    QMessageBox::warning(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(), text);
 }
 
 bool Nachrichtenfenster::Frage(const QString& text) {

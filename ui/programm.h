@@ -49,6 +49,9 @@ struct Programm {
     // The folder of the program (user units, start configuration).
     QString programmOrdner;
     Meldungen* meldungen = nullptr;
+    // Set when the program ends: windows then close without their own closing
+    // steps (the main window does not autosave; only its close box does).
+    bool beenden = false;
 
     Tstart* start = nullptr;
     Toptionen* optionenFenster = nullptr;

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -558,13 +559,15 @@ bool Tprog::event(QEvent* e) {
 void Tprog::closeEvent(QCloseEvent* e) {
     // Closing by the close box saves the start configuration when chosen; if
     // that fails the error is shown and the window stays open, so the user can
-    // choose where the settings go instead of losing them.
-    if (m_konfig_autosave_alles->isChecked() && !KonfigurationSchreiben(Startkonfiguration())) {
+    // choose where the settings go instead of losing them. When the program
+    // ends (the menu's "Close", or the start window closing) nothing is saved.
+    if (!programm_.beenden && m_konfig_autosave_alles->isChecked() &&
+        !KonfigurationSchreiben(Startkonfiguration())) {
         e->ignore();
         return;
     }
     e->accept();
-    if (programm_.start) programm_.start->close();
+    if (programm_.start && !programm_.beenden) programm_.start->close();
 }
 
 void Tprog::m_closeClick() {
@@ -595,6 +598,8 @@ void Tprog::m_konfig_saveClick() {
     QFileDialog d(this, QString(), QString(), filter);
     d.setObjectName(QStringLiteral("sd_konfig"));
     d.setAcceptMode(QFileDialog::AcceptSave);
+    // An existing file is updated in place, keeping its other keys; no question.
+    d.setOption(QFileDialog::DontConfirmOverwrite);
     d.setDefaultSuffix(QStringLiteral("qcf"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     KonfigurationSchreiben(d.selectedFiles().first());
@@ -606,7 +611,9 @@ void Tprog::m_konfig_openClick() {
     QFileDialog d(this, QString(), QString(), filter);
     d.setObjectName(QStringLiteral("od_konfig"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
-    d.setFileMode(QFileDialog::ExistingFile);
+    // A typed name that does not exist is accepted: loading it changes no
+    // setting and only rebuilds the view.
+    d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(QStringLiteral("qcf"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     const QString datei = d.selectedFiles().first();
@@ -647,7 +654,8 @@ void Tprog::BrowseToMenuCaption(const QString& beschriftung) {
 }
 
 bool Tprog::eventFilter(QObject* o, QEvent* e) {
-    if (o == laspenden && e->type() == QEvent::MouseButtonRelease) {
+    if (o == laspenden && e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         laspendenClick();
         return true;
     }

@@ -164,6 +164,7 @@ void Tstart::Image1Click() {
 void Tstart::closeEvent(QCloseEvent* e) {
     // The start window is the program's main window: closing it ends the run.
     QWidget::closeEvent(e);
+    programm_.beenden = true;
     QCoreApplication::quit();
 }
 

@@ -212,7 +212,10 @@ void Tuserunits::Aufbauen() {
                 if (auswahlStill_) return;
                 const QItemSelection& s = neu.isEmpty() ? alt : neu;
                 if (s.isEmpty()) return;
-                listSelectItem(list->topLevelItem(s.first().top()));
+                // The row the user clicked last; for a range the row at its end.
+                const QModelIndex aktuell = list->currentIndex();
+                const int zeile = aktuell.isValid() && s.contains(aktuell) ? aktuell.row() : s.last().bottom();
+                listSelectItem(list->topLevelItem(zeile));
             });
     // Enter in a field of the new unit adds it.
     for (QLineEdit* e : {ed_einheit, ed_abk, ed_ordnung, ed_term1, ed_term2, ed_faktor})

@@ -714,3 +714,56 @@ TEST(Zusammenspiel, AUnitSavedInTheEditorIsOfferedByTheMainWindowInANewCategory)
 }
 
 }  // namespace
+
+namespace {
+
+// The ways the program ends, run in the application's event loop with "Immer"
+// checked: the menu's "Close" never saves; the close box saves, and a failed
+// save keeps the program running.
+TEST(Beenden, OnlyTheCloseBoxSavesAndAFailedSaveKeepsTheProgramRunning) {
+    struct Fall {
+        bool schliessfeld;  // the close box, else the menu's "Close"
+        bool unschreibbar;  // Auto.qcf cannot be written
+        int rc;             // 0: the loop ended by the program, 1: still running
+        bool gespeichert;
+        int fehler;
+    };
+    const Fall faelle[] = {{false, false, 0, false, 0},
+                           {false, true, 0, false, 0},
+                           {true, false, 0, true, 0},
+                           {true, true, 1, false, 1}};
+    for (const Fall& f : faelle) {
+        QTemporaryDir ordner;
+        Aufzeichnung meldungen;
+        ui::Programm p;
+        p.meldungen = &meldungen;
+        p.programmOrdner = ordner.path();
+        ui::Verdrahten(p);
+        ui::FensterErzeugen(p);
+        p.start->Timer1->stop();
+        const QString autoQcf = ordner.filePath(QStringLiteral("Auto.qcf"));
+        if (f.unschreibbar) {
+            ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Auto.qcf")));
+        }
+        p.prog->show();
+        p.prog->m_konfig_autosave_allesClick();
+
+        QTimer::singleShot(0, p.prog, [&] {
+            if (f.schliessfeld)
+                p.prog->close();
+            else
+                p.prog->m_closeClick();
+        });
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        notbremse.start(1500);
+        EXPECT_EQ(QApplication::exec(), f.rc) << f.schliessfeld << f.unschreibbar;
+        EXPECT_EQ(QFileInfo(autoQcf).isFile(), f.gespeichert) << f.schliessfeld << f.unschreibbar;
+        EXPECT_EQ(meldungen.fehler.size(), f.fehler) << f.schliessfeld << f.unschreibbar;
+        EXPECT_EQ(p.prog->isVisible(), f.rc == 1);
+        ui::FensterFreigeben(p);
+    }
+}
+
+}  // namespace
