@@ -331,6 +331,27 @@ TEST_F(Editor, SelectingARowFillsTheFieldsByItsFactorKind) {
     EXPECT_TRUE(userunits->Gespeichert);
 }
 
+TEST_F(Editor, ARangeSelectedWithTheMouseFillsTheFieldsFromTheRowClickedLast) {
+    Schreiben(QStringLiteral("length.txt"),
+              kMarke + "Elle\t\tEigene\t0,6\r\nFuß\tft\tEigene\t0,3048\r\nRute\t\tEigene\t3,77\r\n");
+    userunits->Sprache();
+    userunits->show();
+    ASSERT_EQ(Liste()->topLevelItemCount(), 3);
+    QWidget* vp = Liste()->viewport();
+    auto zeile = [&](int i) { return Liste()->visualItemRect(Liste()->topLevelItem(i)).center(); };
+    QTest::mouseClick(vp, Qt::LeftButton, {}, zeile(0));
+    EXPECT_EQ(F<QLineEdit>("ed_einheit")->text(), QStringLiteral("Elle"));
+    // Shift+click down to row 2: rows 1 and 2 join the selection, the fields
+    // follow the clicked row 2, not the first newly selected one.
+    QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, zeile(2));
+    EXPECT_EQ(Liste()->selectedItems().size(), 3);
+    EXPECT_EQ(F<QLineEdit>("ed_einheit")->text(), QStringLiteral("Rute"));
+    // Ctrl+click adds row 1 after a click on row 0.
+    QTest::mouseClick(vp, Qt::LeftButton, {}, zeile(0));
+    QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, zeile(1));
+    EXPECT_EQ(F<QLineEdit>("ed_einheit")->text(), QStringLiteral("Fuß"));
+}
+
 TEST_F(Editor, DeletingAllRowsAndSavingLeavesOnlyTheMark) {
     Schreiben(QStringLiteral("Eigene.txt"), kMarke + "Elle\t\tEigene\t0,6\r\nFuß\t\tEigene\t0,3048\r\n");
     userunits->Sprache();
