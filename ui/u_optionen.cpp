@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/benannt.h"
 #include "ui/programm.h"
 #include "ui/u_prog.h"
 #include "ui/verweise.h"
@@ -27,12 +28,6 @@ namespace {
 
 constexpr int kBreite = 356;
 constexpr int kHoehe = 440;
-
-template <class T>
-T* Benannt(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 // An editable list of the whole numbers 0 to bis; any typed text is kept.
 QComboBox* Zahlenbox(QWidget* parent, const char* name, int bis) {

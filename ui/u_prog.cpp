@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include "textfiles/benutzereinheiten.h"
+#include "ui/benannt.h"
 #include "ui/ansicht.h"
 #include "ui/programm.h"
 #include "ui/rahmen.h"
@@ -46,12 +47,6 @@
 namespace quarnelo::ui {
 
 namespace {
-
-template <class T>
-T* Benannt(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QComboBox* Einheitenbox(QWidget* parent, const char* name) {
     auto* b = Benannt(new QComboBox(parent), name);

@@ -25,6 +25,7 @@
 #include "numeric/checks.h"
 #include "textfiles/benutzereinheiten.h"
 #include "textfiles/textdatei.h"
+#include "ui/benannt.h"
 #include "ui/programm.h"
 #include "ui/rahmen.h"
 #include "ui/u_prog.h"
@@ -38,12 +39,6 @@ namespace {
 const QString kVerboten = QStringLiteral("\"*/:<>?\\|");
 
 bool Verboten(QChar c) { return kVerboten.contains(c); }
-
-template <class T>
-T* Benannt(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 }  // namespace
 

@@ -575,26 +575,36 @@ TEST_F(Konfigurationsdatei, ALoadOfAMissingFileChangesNoSettingButResetsTheView)
 
 namespace {
 
+// Every window of the program over a temporary program folder, optionally
+// wired to the real files; the start window's timer stays still.
+struct Programmlauf {
+    QTemporaryDir ordner;
+    Aufzeichnung meldungen;
+    ui::Programm p;
+    explicit Programmlauf(bool mitDateien) {
+        p.meldungen = &meldungen;
+        p.programmOrdner = ordner.path();
+        if (mitDateien) ui::Verdrahten(p);
+        ui::FensterErzeugen(p);
+        p.start->Timer1->stop();
+    }
+    ~Programmlauf() { ui::FensterFreigeben(p); }
+};
+
 // The main window with every window of the program, and the opened addresses recorded.
 class Menues : public ::testing::Test {
 protected:
     void SetUp() override {
-        p.meldungen = &meldungen;
-        p.programmOrdner = ordner.path();
-        ui::FensterErzeugen(p);
-        p.start->Timer1->stop();
         p.adresseOeffnen = [this](const QString& a) { adressen.append(a); };
     }
-    void TearDown() override { ui::FensterFreigeben(p); }
 
     QAction* Aktion(const char* name) {
         auto* a = p.prog->findChild<QAction*>(QString::fromLatin1(name));
         if (!a) ADD_FAILURE() << "no menu item " << name;
         return a;
     }
-    QTemporaryDir ordner;
-    Aufzeichnung meldungen;
-    ui::Programm p;
+    Programmlauf lauf{false};
+    ui::Programm& p = lauf.p;
     QStringList adressen;
 };
 
@@ -682,14 +692,9 @@ TEST_F(Menues, WebItemsOpenTheirAddressWithTheMenuLetter) {
 namespace {
 
 TEST(Zusammenspiel, AUnitSavedInTheEditorIsOfferedByTheMainWindowInANewCategory) {
-    QTemporaryDir ordner;
-    Aufzeichnung meldungen;
-    ui::Programm p;
-    p.meldungen = &meldungen;
-    p.programmOrdner = ordner.path();
-    ui::Verdrahten(p);
-    ui::FensterErzeugen(p);
-    p.start->Timer1->stop();
+    Programmlauf lauf(true);
+    ui::Programm& p = lauf.p;
+    const Aufzeichnung& meldungen = lauf.meldungen;
 
     auto feld = [&](const char* name, const char* text) {
         p.userunits->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
@@ -710,7 +715,6 @@ TEST(Zusammenspiel, AUnitSavedInTheEditorIsOfferedByTheMainWindowInANewCategory)
     kategorie->setCurrentText(QStringLiteral("Eigene"));
     QComboBox* einheit = p.prog->te_einheit1;
     EXPECT_GE(einheit->findText(QStringLiteral("Halbmeter (hm), Eigene")), 0);
-    ui::FensterFreigeben(p);
 }
 
 }  // namespace
@@ -733,14 +737,10 @@ TEST(Beenden, OnlyTheCloseBoxSavesAndAFailedSaveKeepsTheProgramRunning) {
                            {true, false, 0, true, 0},
                            {true, true, 1, false, 1}};
     for (const Fall& f : faelle) {
-        QTemporaryDir ordner;
-        Aufzeichnung meldungen;
-        ui::Programm p;
-        p.meldungen = &meldungen;
-        p.programmOrdner = ordner.path();
-        ui::Verdrahten(p);
-        ui::FensterErzeugen(p);
-        p.start->Timer1->stop();
+        Programmlauf lauf(true);
+        ui::Programm& p = lauf.p;
+        const QTemporaryDir& ordner = lauf.ordner;
+        const Aufzeichnung& meldungen = lauf.meldungen;
         const QString autoQcf = ordner.filePath(QStringLiteral("Auto.qcf"));
         if (f.unschreibbar) {
             ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Auto.qcf")));
@@ -762,7 +762,6 @@ TEST(Beenden, OnlyTheCloseBoxSavesAndAFailedSaveKeepsTheProgramRunning) {
         EXPECT_EQ(QFileInfo(autoQcf).isFile(), f.gespeichert) << f.schliessfeld << f.unschreibbar;
         EXPECT_EQ(meldungen.fehler.size(), f.fehler) << f.schliessfeld << f.unschreibbar;
         EXPECT_EQ(p.prog->isVisible(), f.rc == 1);
-        ui::FensterFreigeben(p);
     }
 }
 
