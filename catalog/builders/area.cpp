@@ -488,7 +488,8 @@ constexpr Row kRows[] = {
     Both("Millidarcy", "mD", "9,869233E-16"),
     Pair("Mikrodarcy", "Microdarcy", "μD", "9,869233E-19"),
 
-    // Group "Zork" (one unit) belongs here; its area is not yet sourced.
+    Group("Zork"),  // the square of the bloit of the length list (1609,344 m)
+    Pair("Quadrat-Bloit", "Square Bloit", "", "1609,344^2"),
 
     Group("Potrzebie"),  // potrzebie = 2,2633484517438 mm
     Pair("Quadrat-Potrzebie", "Square Potrzebie", "", "0,0022633484517438^2"),

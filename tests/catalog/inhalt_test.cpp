@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -38,14 +39,17 @@ struct Melder : quarnelo::conversion::Melder {
 
 const QString kSprachen[] = {QStringLiteral("de"), QStringLiteral("en")};
 
-// Builders that still lack units whose sizes could not be sourced (area: five of
-// "Indien Manipur", the three of "Markatal Färöer" and the one of "Zork"; volume:
-// two of "Tibet"). Their group lists are printed, not asserted, until those units
-// are added.
-const std::set<std::string> kUnvollstaendig = {"area", "volume"};
+// Units that still could not be sourced, per category and German group name:
+// the group lists of these categories are asserted with exactly this shortfall
+// (a group short of all its units does not appear at all).
+const std::map<std::string, std::map<std::string, int>> kFehlend = {
+    {"area", {{"Indien Manipur", 5}, {"Markatal Färöer", 3}}},
+    {"volume", {{"Tibet", 2}}},
+};
 
 TEST(Katalog, EveryCategoryHasItsGroupsInOrderWithTheirCounts) {
     for (const ExpCategory& c : kExpected) {
+        const auto fehlt = kFehlend.find(c.key);
         for (const QString& spr : kSprachen) {
             const bool de = spr == QLatin1String("de");
             Katalog k;
@@ -56,11 +60,13 @@ TEST(Katalog, EveryCategoryHasItsGroupsInOrderWithTheirCounts) {
                 ++runs.back().second;
             }
             std::vector<std::pair<QString, int>> want;
-            for (const ExpGroup& g : c.groups)
-                want.push_back({QString::fromUtf8(de ? g.de : g.en), de ? g.countDe : g.countEn});
-            if (kUnvollstaendig.count(c.key)) {
-                if (runs != want) std::cout << "incomplete: " << c.key << " " << spr.toStdString() << "\n";
-                continue;
+            for (const ExpGroup& g : c.groups) {
+                int n = de ? g.countDe : g.countEn;
+                if (fehlt != kFehlend.end()) {
+                    const auto f = fehlt->second.find(g.de);
+                    if (f != fehlt->second.end()) n -= f->second;
+                }
+                if (n > 0) want.push_back({QString::fromUtf8(de ? g.de : g.en), n});
             }
             EXPECT_EQ(runs, want) << c.key << " " << spr.toStdString();
         }
