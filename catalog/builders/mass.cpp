@@ -710,7 +710,7 @@ constexpr Row kRows[] = {
     Pair("Elektronenmasse", "Electron Mass", "mₑ", "9,1093837015E-31"),
     Pair("Myonmasse", "Muon Mass", "mμ", "1,8835316274E-28"),
     Pair("Pionmasse (π±)", "Pion Mass (π±)", "mπ", "2,488068E-28"),
-    Both("Dalton", "Da", "1,66090210E−27"),
+    Both("Dalton", "Da", "1,66053906660E−27"),  // CODATA 2018 atomic mass constant
     Pair("Protonenmasse", "Proton Mass", "mₚ", "1,67262192369E-27"),
     Pair("Neutronenmasse", "Neutron Mass", "mₙ", "1,67492749804E-27"),
     Pair("Tauonmasse", "Tau Mass", "mτ", "3,1675446911E-27"),

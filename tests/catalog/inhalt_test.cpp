@@ -178,4 +178,33 @@ TEST(Katalog, ListedRowsStandAsWritten) {
     EXPECT_TRUE(barn);
 }
 
+// Factors that were plainly wrong as first written: each unit must now carry its
+// sound size (every entry of that name in the list).
+TEST(Katalog, MendedFactorsHaveTheirSoundSizes) {
+    struct F {
+        const char* key;
+        const char* einheit;
+        long double basis;
+    };
+    const F faelle[] = {
+        {"volume", "Skjeppe", 0.0174L},               // Norwegian skjeppe of 17,4 litres, twice
+        {"mass", "Dalton", 1.66053906660e-27L},       // atomic mass constant, not 1,66090210E-27
+    };
+    for (const F& f : faelle) {
+        for (const QString& spr : kSprachen) {
+            Katalog k;
+            k.KategorieLaden(QString::fromLatin1(f.key), Katalog::Liste, spr);
+            int gefunden = 0;
+            for (const TUnitEntry& e : k.Einheitenliste) {
+                if (e.Einheit != QString::fromUtf8(f.einheit)) continue;
+                ++gefunden;
+                Melder m;
+                const long double b = FaktorAnwenden(e.Faktor, 1, 1, ',', &m);
+                EXPECT_NEAR(static_cast<double>(b / f.basis), 1.0, 1e-12) << f.key << " " << f.einheit;
+            }
+            EXPECT_GT(gefunden, 0) << f.key << " " << f.einheit << " " << spr.toStdString();
+        }
+    }
+}
+
 }  // namespace
